@@ -1,0 +1,606 @@
+#include "field/MineField.h"
+
+#include "settings/zorvUtil.h"
+
+#include <algorithm>
+
+namespace {
+
+const std::string kFlag = "Flag";
+const std::string kUndecided = "?";
+const std::string kBomb = "M";
+const std::string kCornerToCorner = "cornerToCorner";
+
+} // namespace
+
+TColor NumberColor(const std::string& content)
+{
+    if (content.size() == 1) {
+        switch (content[0]) {
+        case '1': return clBlue;
+        case '2': return clGreen;
+        case '3': return clRed;
+        case '4': return clBlack;
+        case '5': return clMaroon;
+        case '6': return clTeal;
+        case '7': return clPurple;
+        case '8': return clBlack;
+        default: break;
+        }
+    }
+    return clBtnText;
+}
+
+TMineField::TMineField(FieldHost& host, TimeSource& time) : Host(host), FTime(time) {}
+
+// --- Grid -------------------------------------------------------------------
+
+void TMineField::AllocateGrid()
+{
+    FGridAcross = std::max(FSlotsAcross, 0);
+    FGridDown = std::max(FSlotsDown, 0);
+    FCells.assign(static_cast<std::size_t>(FGridAcross) * static_cast<std::size_t>(FGridDown), TSlot{});
+}
+
+int TMineField::LeftOf(int i) const { return i % FGridAcross > 0 ? i - 1 : -1; }
+int TMineField::RightOf(int i) const { return i % FGridAcross < FGridAcross - 1 ? i + 1 : -1; }
+int TMineField::UpOf(int i) const { return i - FGridAcross >= 0 ? i - FGridAcross : -1; }
+int TMineField::DownOf(int i) const { return i + FGridAcross < CellCount() ? i + FGridAcross : -1; }
+
+int TMineField::UpLeftOf(int i) const
+{
+    return UpOf(i) != -1 && LeftOf(i) != -1 ? i - FGridAcross - 1 : -1;
+}
+
+int TMineField::UpRightOf(int i) const
+{
+    return UpOf(i) != -1 && RightOf(i) != -1 ? i - FGridAcross + 1 : -1;
+}
+
+int TMineField::DownLeftOf(int i) const
+{
+    return DownOf(i) != -1 && LeftOf(i) != -1 ? i + FGridAcross - 1 : -1;
+}
+
+int TMineField::DownRightOf(int i) const
+{
+    return DownOf(i) != -1 && RightOf(i) != -1 ? i + FGridAcross + 1 : -1;
+}
+
+int TMineField::Neighbour(int i, int k) const
+{
+    switch (k) {
+    case 0: return UpLeftOf(i);
+    case 1: return UpOf(i);
+    case 2: return UpRightOf(i);
+    case 3: return LeftOf(i);
+    case 4: return RightOf(i);
+    case 5: return DownLeftOf(i);
+    case 6: return DownOf(i);
+    case 7: return DownRightOf(i);
+    default: return -1;
+    }
+}
+
+TPoint TMineField::CellOrigin(int col, int row) const
+{
+    return {FBevelWidth + col * FCellWidth, FBevelWidth + row * FCellHeight};
+}
+
+bool TMineField::CellAt(int x, int y, TCellPos& cell) const
+{
+    if (FCellWidth <= 0 || FCellHeight <= 0)
+        return false;
+    cell.Col = (x - FBevelWidth) / FCellWidth; // truncates toward zero
+    cell.Row = (y - FBevelWidth) / FCellHeight;
+    return cell.Col >= 0 && cell.Col < FGridAcross && cell.Row >= 0 && cell.Row < FGridDown;
+}
+
+void TMineField::IncBombsLeft()
+{
+    ++FBombsLeft;
+    Host.SetCounterText(std::to_string(FBombsLeft));
+}
+
+void TMineField::DecBombsLeft()
+{
+    --FBombsLeft;
+    Host.SetCounterText(std::to_string(FBombsLeft));
+}
+
+void TMineField::PlaceCursorAt(int i)
+{
+    if (ValidIndex(CursorIndex) && CursorIndex != i)
+        CellAtIndex(CursorIndex).HasCursor = false;
+    CellAtIndex(i).HasCursor = true;
+    CursorIndex = i;
+}
+
+// --- Dealing ----------------------------------------------------------------
+
+void TMineField::BuildField()
+{
+    AllocateGrid();
+    const int keptCursor = CursorIndex;
+    CursorIndex = -1;
+
+    const int n = CellCount();
+    const bool corner = CornerToCorner();
+    if (corner && FBombTotal > n - 2)
+        FBombTotal = n - 2;
+    FSafeCellTotal = n - FBombTotal;
+
+    for (TSlot& slot : FCells) {
+        slot.MarkerFontName = PanelFontName;
+        slot.FaceFontName = PanelFontName;
+        slot.MarkerFontSize = PanelFontSize;
+        slot.FaceFontSize = PanelFontSize;
+        slot.MarkerFontStyle = PanelFontStyle | fsBold;
+        slot.FaceFontStyle = PanelFontStyle | fsBold;
+        slot.BaseColor = slot.BackColor = clSilver;
+        slot.EdgeColor = clGray;
+        slot.BaseTextColor = slot.TextColor = clBlack;
+    }
+    FCandidates.Reset(n);
+
+    if (keptCursor != -1 && keptCursor < n && !Host.FreeClickChecked()) {
+        CellAtIndex(keptCursor).HasCursor = true;
+        CursorIndex = keptCursor;
+    }
+
+    int count = std::min(n, FBombTotal);
+    FRandom.Reseed(FTime.MillisecondsSinceMidnightUtc());
+    while (count > 0) {
+        const auto k = static_cast<int>(FRandom.Random(static_cast<std::uint32_t>(FCandidates.Size())));
+        const int v = FCandidates.At(k);
+        if (corner && (v == 0 || v == n - 1))
+            continue; // the corners stay free: draw again
+        TSlot& bomb = CellAtIndex(v);
+        bomb.Content = kBomb;
+        bomb.FaceText = kBomb;
+        bomb.FaceFontName = "Wingdings";
+        bomb.FaceFontSize += 2;
+        bomb.FaceFontStyle &= static_cast<TFontStyles>(~fsBold);
+        FCandidates.Remove(v);
+        --count;
+    }
+
+    for (int col = 0; col < FGridAcross; ++col) {
+        for (int row = 0; row < FGridDown; ++row) {
+            if (!IsBomb(Cell(col, row)))
+                continue;
+            const int i = CellToIndex(col, row);
+            for (int k = 0; k < kNeighbourCount; ++k) {
+                const int j = Neighbour(i, k);
+                if (j == -1)
+                    continue;
+                TSlot& next = CellAtIndex(j);
+                if (IsBomb(next))
+                    continue;
+                if (next.Content.empty())
+                    next.Content = "1";
+                else
+                    ++next.Content[0]; // at most eight neighbours: one digit
+
+                next.FaceText = next.Content;
+            }
+        }
+    }
+
+    for (TSlot& slot : FCells)
+        slot.BaseTextColor = slot.TextColor = NumberColor(slot.Content);
+}
+
+void TMineField::NewGame(bool startClick)
+{
+    FPictureShown = false;
+    BuildField();
+    ClearedCount = 0;
+    PressedCell = {-1, -1};
+    LeftArmed = false;
+    RightArmed = false;
+    FBombsLeft = FBombTotal;
+    Host.SetCounterText(std::to_string(FBombsLeft));
+
+    const int n = CellCount();
+    if (CornerToCorner()) {
+        if (Host.KeyboardNavigationChecked() && n > 0)
+            PlaceCursorAt(0);
+        ClickPoint = {0, 0};
+        if (startClick) {
+            StartClick = true;
+            SimulateLeftClick(0, 0);
+            StartClick = false;
+        }
+        return;
+    }
+
+    if (startClick && Host.FreeClickChecked() && FBombTotal < n) {
+        FreeClickStep = FreeClickStep == 8 ? 1 : FreeClickStep + 1;
+        // The quotient first, then the product, in extended precision: 81 cells
+        // with step 7 start at 62, where a plain double would give 63.
+        const long double fraction = static_cast<long double>(FreeClickStep) / 9.0L;
+        const int start = static_cast<int>(static_cast<long double>(n) * fraction);
+        if (!FreeClickFrom(start))
+            FreeClickFrom(0);
+        return;
+    }
+    if (Host.KeyboardNavigationChecked() && CursorIndex == -1 && n > 0)
+        PlaceCursorAt(0);
+}
+
+bool TMineField::FreeClickFrom(int start)
+{
+    for (int i = std::max(start, 0); i < CellCount(); ++i) {
+        if (IsBomb(CellAtIndex(i)))
+            continue;
+        const TCellPos cell = IndexToCell(i);
+        MoveCursorTo(cell.Col, cell.Row);
+        ClickPoint = CellOrigin(cell.Col, cell.Row);
+        SimulateLeftClick(ClickPoint.X, ClickPoint.Y);
+        return true;
+    }
+    return false;
+}
+
+// --- Rules ------------------------------------------------------------------
+
+bool TMineField::IsBomb(const TSlot& slot) { return SameText(slot.Content, kBomb); }
+
+bool TMineField::IsFlagged(const TSlot& slot) const
+{
+    return !slot.Marker.empty() && SameText(slot.Marker, FPreferredMarker);
+}
+
+bool TMineField::CornerToCorner() const { return SameText(FPlayMode, kCornerToCorner); }
+
+bool TMineField::ClickRefused(int col, int row) const
+{
+    const TSlot& slot = Cell(col, row);
+    if (IsFlagged(slot) || slot.Cleared)
+        return true;
+    return CornerToCorner() && !StartClick && !TouchesCleared(CellToIndex(col, row));
+}
+
+void TMineField::ClickCell(int col, int row)
+{
+    if (!ClickRefused(col, row))
+        UncoverCell(col, row);
+}
+
+void TMineField::UncoverCell(int col, int row)
+{
+    TSlot& slot = Cell(col, row);
+    const bool bomb = IsBomb(slot);
+    OpenCell(col, row, !bomb);
+    if (bomb) {
+        slot.BackColor = clRed;
+        LoseGame();
+        Host.FocusNewGameButton();
+        return;
+    }
+    RedrawCell(col, row);
+    ++ClearedCount;
+    if (slot.Content.empty()) {
+        SetEnabled(false);
+        FloodFrom(CellToIndex(col, row));
+        SetEnabled(true);
+    }
+    if (CheckWin())
+        return;
+    if (!Host.ClockRunning())
+        Host.StartClock();
+}
+
+void TMineField::OpenCell(int col, int row, bool clear)
+{
+    TSlot& slot = Cell(col, row);
+    if (slot.Cleared)
+        return;
+    slot.Shown = true;
+    if (clear)
+        slot.Cleared = true;
+}
+
+void TMineField::FloodFrom(int i)
+{
+    // Depth first in the standard neighbour order, as a recursion would go, but
+    // on an explicit stack: a 100 x 60 field can chain 6,000 cells.
+    FFloodStack.clear();
+    FFloodStack.emplace_back(i, 0);
+    while (!FFloodStack.empty()) {
+        auto& [cell, next] = FFloodStack.back();
+        if (next == kNeighbourCount) {
+            FFloodStack.pop_back();
+            continue;
+        }
+        const int n = Neighbour(cell, next++);
+        if (FloodCell(n))
+            FFloodStack.emplace_back(n, 0);
+    }
+}
+
+bool TMineField::FloodCell(int n)
+{
+    if (n == -1)
+        return false;
+    const TCellPos pos = IndexToCell(n);
+    TSlot& slot = Cell(pos.Col, pos.Row);
+    if (slot.Cleared || IsFlagged(slot))
+        return false;
+    OpenCell(pos.Col, pos.Row, true);
+    RedrawCell(pos.Col, pos.Row);
+    ++ClearedCount;
+    return slot.Content.empty();
+}
+
+void TMineField::Chord(int i)
+{
+    int bombs = 0;
+    int flags = 0;
+    int flaggedBombs = 0;
+    for (int k = 0; k < kNeighbourCount; ++k) {
+        const int j = Neighbour(i, k);
+        if (j == -1)
+            continue;
+        const TSlot& slot = CellAtIndex(j);
+        const bool bomb = IsBomb(slot);
+        const bool flag = IsFlagged(slot);
+        bombs += bomb;
+        flags += flag;
+        flaggedBombs += bomb && flag;
+    }
+    if (flags != bombs)
+        return;
+    if (flaggedBombs == bombs) {
+        SetEnabled(false);
+        FloodFrom(i);
+        if (!CheckWin())
+            SetEnabled(true);
+        return;
+    }
+    for (int k = 0; k < kNeighbourCount; ++k) {
+        const int j = Neighbour(i, k);
+        if (j != -1 && IsBomb(CellAtIndex(j)) && CellAtIndex(j).Marker.empty())
+            CellAtIndex(j).BackColor = clRed;
+    }
+    LoseGame();
+}
+
+void TMineField::ToggleFlag(int col, int row)
+{
+    TSlot& slot = Cell(col, row);
+    if (slot.Cleared)
+        return;
+    if (IsFlagged(slot)) {
+        slot.Marker.clear();
+        IncBombsLeft();
+    } else {
+        slot.Marker = FPreferredMarker;
+        DecBombsLeft();
+    }
+    RedrawCell(col, row);
+}
+
+void TMineField::CycleMarker(int col, int row)
+{
+    TSlot& slot = Cell(col, row);
+    if (slot.Cleared)
+        return;
+    if (IsFlagged(slot)) {
+        slot.Marker = Host.UndecidedChecked() ? kUndecided : std::string();
+        IncBombsLeft();
+    } else if (slot.Marker.empty()) {
+        slot.Marker = FPreferredMarker;
+        DecBombsLeft();
+    } else if (slot.Marker == kUndecided) {
+        slot.Marker.clear();
+    }
+    MoveCursorTo(col, row);
+    RedrawCell(col, row);
+}
+
+void TMineField::MoveCursorTo(int col, int row)
+{
+    if (!Host.KeyboardNavigationChecked())
+        return;
+    const int i = CellToIndex(col, row);
+    if (i == CursorIndex)
+        return;
+    if (ValidIndex(CursorIndex)) {
+        CellAtIndex(CursorIndex).HasCursor = false;
+        const TCellPos old = IndexToCell(CursorIndex);
+        RedrawCell(old.Col, old.Row);
+    }
+    Cell(col, row).HasCursor = true;
+    CursorIndex = i;
+}
+
+bool TMineField::IsCleared(int i) const { return i != -1 && CellAtIndex(i).Cleared; }
+
+bool TMineField::TouchesCleared(int i) const
+{
+    for (int k = 0; k < kNeighbourCount; ++k)
+        if (IsCleared(Neighbour(i, k)))
+            return true;
+    return false;
+}
+
+bool TMineField::CheckWin()
+{
+    const int n = CellCount();
+    const bool won = ClearedCount >= FSafeCellTotal ||
+                     (CornerToCorner() && n > 0 && CellAtIndex(n - 1).Cleared);
+    if (!won)
+        return false;
+
+    SetEnabled(false);
+    Host.StopClock();
+
+    auto flagUnmarkedBombs = [this] {
+        for (TSlot& slot : FCells)
+            if (IsBomb(slot) && slot.Marker.empty())
+                slot.Marker = FPreferredMarker;
+        FBombsLeft = 0;
+        Host.SetCounterText("0");
+    };
+    if (FShowPictureOnWin) {
+        Host.ShowWinnerImage();
+        for (TSlot& slot : FCells)
+            if (!IsBomb(slot))
+                slot.SeeThrough = true;
+        flagUnmarkedBombs();
+    } else if (FBombsLeft > 0) {
+        flagUnmarkedBombs();
+    }
+
+    if (FShowPictureOnWin) {
+        FPictureShown = true;
+        Host.StartPaintDelayer();
+    } else {
+        Paint();
+    }
+    Host.RecordGameStat();
+    Host.CheckBestTime();
+    return true;
+}
+
+void TMineField::LoseGame()
+{
+    SetEnabled(false);
+    Host.StopClock();
+    if (!(FOptimizeStatsStart && FBombsLeft == FBombTotal && Host.CurrentSessionGameCount() == 0))
+        Host.SetLossPending();
+
+    const bool showAll = Host.AccentClearedChecked();
+    int wrongFlags = 0;
+    for (int col = 0; col < FGridAcross; ++col) {
+        for (int row = 0; row < FGridDown; ++row) {
+            TSlot& slot = Cell(col, row);
+            const bool bomb = IsBomb(slot);
+            if (IsFlagged(slot)) {
+                if (!bomb) {
+                    OpenCell(col, row, false);
+                    slot.TextColor = clRed;
+                    slot.FaceText = "X";
+                    ++wrongFlags;
+                }
+            } else if (showAll || bomb) {
+                OpenCell(col, row, false);
+            }
+        }
+    }
+    if (wrongFlags > 0)
+        Host.SetCounterText(std::to_string(FBombsLeft + wrongFlags));
+    Host.EnableUndo();
+    Paint();
+}
+
+void TMineField::Undo()
+{
+    for (TSlot& slot : FCells) {
+        slot.Shown = slot.Cleared;
+        slot.FaceText = slot.Content;
+        slot.BackColor = slot.BaseColor;
+        slot.TextColor = slot.BaseTextColor;
+    }
+    PaintCleared = true;
+    Paint();
+    PaintCleared = false;
+}
+
+void TMineField::SetPreferredMarker(const std::string& text)
+{
+    if (SameText(text, kFlag))
+        FPreferredMarker = text;
+    else if (!text.empty())
+        FPreferredMarker = Utf8First(text);
+    else
+        FPreferredMarker = "@";
+}
+
+void TMineField::RemarkFlags()
+{
+    // "?" marks are no flags: re-marking them would add flags that the counter
+    // never subtracted.
+    for (int col = 0; col < FGridAcross; ++col) {
+        for (int row = 0; row < FGridDown; ++row) {
+            TSlot& slot = Cell(col, row);
+            if (slot.Marker.empty() || slot.Marker == FPreferredMarker || slot.Marker == kUndecided)
+                continue;
+            slot.Marker.clear();
+            RedrawCell(col, row);
+            slot.Marker = FPreferredMarker;
+            RedrawCell(col, row);
+        }
+    }
+}
+
+void TMineField::SetKeyboardCursor(bool on)
+{
+    const bool built = FGridAcross >= 2 && !FCells.empty();
+    if (!built)
+        return;
+    if (on) {
+        if (ValidIndex(CursorIndex) && CursorIndex != 0) {
+            const TCellPos old = IndexToCell(CursorIndex);
+            CellAtIndex(CursorIndex).HasCursor = false;
+            RedrawCell(old.Col, old.Row);
+        }
+        PlaceCursorAt(0);
+        RedrawCell(0, 0);
+    } else if (CursorIndex != -1) {
+        if (ValidIndex(CursorIndex)) {
+            const TCellPos old = IndexToCell(CursorIndex);
+            CellAtIndex(CursorIndex).HasCursor = false;
+            CursorIndex = -1;
+            RedrawCell(old.Col, old.Row);
+        } else {
+            CursorIndex = -1;
+        }
+    }
+}
+
+// --- Gestures ---------------------------------------------------------------
+
+void TMineField::LeftClick()
+{
+    TCellPos cell;
+    if (!CellAt(ClickPoint.X, ClickPoint.Y, cell))
+        return;
+    MoveCursorTo(cell.Col, cell.Row);
+    if (ClickRefused(cell.Col, cell.Row)) {
+        if (Host.KeyboardNavigationChecked())
+            RedrawCell(cell.Col, cell.Row);
+        return;
+    }
+    UncoverCell(cell.Col, cell.Row);
+}
+
+void TMineField::RightClick()
+{
+    TCellPos cell;
+    if (!CellAt(ClickPoint.X, ClickPoint.Y, cell))
+        return;
+    MoveCursorTo(cell.Col, cell.Row);
+    if (Cell(cell.Col, cell.Row).Cleared) {
+        if (Host.KeyboardNavigationChecked())
+            RedrawCell(cell.Col, cell.Row);
+        return;
+    }
+    ToggleFlag(cell.Col, cell.Row);
+}
+
+void TMineField::DualClick()
+{
+    TCellPos cell;
+    if (!CellAt(ClickPoint.X, ClickPoint.Y, cell))
+        return;
+    MoveCursorTo(cell.Col, cell.Row);
+    RedrawCell(cell.Col, cell.Row);
+    const TSlot& slot = Cell(cell.Col, cell.Row);
+    if (slot.Cleared && !slot.Content.empty())
+        Chord(CellToIndex(cell.Col, cell.Row));
+}
+
+void TMineField::SimulateLeftClick(int, int) { LeftClick(); }
