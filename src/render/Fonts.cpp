@@ -1,0 +1,29 @@
+#include "render/Fonts.h"
+
+#include <cmath>
+
+int PointsToPixels(int points)
+{
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+QFont FontFor(const std::string& name, int points, TFontStyles styles)
+{
+    QFont font(QString::fromStdString(name));
+    font.setPixelSize(std::max(1, PointsToPixels(points)));
+    font.setBold((styles & fsBold) != 0);
+    font.setItalic((styles & fsItalic) != 0);
+    font.setUnderline((styles & fsUnderline) != 0);
+    font.setStrikeOut((styles & fsStrikeOut) != 0);
+    // Sharp, reproducible glyphs in 16-pixel cells.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QFont WindowFont()
+{
+    QFont font("MS Sans Serif");
+    font.setPixelSize(PointsToPixels(8));
+    return font;
+}
