@@ -165,23 +165,26 @@ void TMineField::BuildField()
         --count;
     }
 
+    // Count neighbours by column and row offsets rather than linear indices:
+    // the same cells in the same order, without a division per neighbour.
+    static constexpr int kOffsets[kNeighbourCount][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                                         {1, 0},   {-1, 1}, {0, 1}, {1, 1}};
     for (int col = 0; col < FGridAcross; ++col) {
         for (int row = 0; row < FGridDown; ++row) {
             if (!IsBomb(Cell(col, row)))
                 continue;
-            const int i = CellToIndex(col, row);
-            for (int k = 0; k < kNeighbourCount; ++k) {
-                const int j = Neighbour(i, k);
-                if (j == -1)
+            for (const auto& [dc, dr] : kOffsets) {
+                const int c = col + dc;
+                const int r = row + dr;
+                if (c < 0 || c >= FGridAcross || r < 0 || r >= FGridDown)
                     continue;
-                TSlot& next = CellAtIndex(j);
+                TSlot& next = Cell(c, r);
                 if (IsBomb(next))
                     continue;
                 if (next.Content.empty())
                     next.Content = "1";
                 else
                     ++next.Content[0]; // at most eight neighbours: one digit
-
                 next.FaceText = next.Content;
             }
         }
@@ -245,7 +248,11 @@ bool TMineField::FreeClickFrom(int start)
 
 // --- Rules ------------------------------------------------------------------
 
-bool TMineField::IsBomb(const TSlot& slot) { return SameText(slot.Content, kBomb); }
+bool TMineField::IsBomb(const TSlot& slot)
+{
+    // SameText(Content, "M"), spelled out: dealing asks this for every neighbour.
+    return slot.Content.size() == 1 && (slot.Content[0] == 'M' || slot.Content[0] == 'm');
+}
 
 bool TMineField::IsFlagged(const TSlot& slot) const
 {

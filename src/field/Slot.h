@@ -52,6 +52,8 @@ struct TSlot {
     TFontStyles FaceFontStyle = 0;
     bool HasCursor = false;
     bool SeeThrough = false; // open face drawn without background over the win picture
+
+    friend bool operator==(const TSlot&, const TSlot&) = default;
 };
 
 struct TPoint {
