@@ -7,23 +7,25 @@ bool FakeHost::Called(const std::string& call) const
     return std::find(Calls.begin(), Calls.end(), call) != Calls.end();
 }
 
-void FakeField::Layout(const std::vector<std::string>& rows)
+void FakeField::Layout(const std::vector<std::string>& rows) { ApplyLayout(*this, rows); }
+
+void ApplyLayout(TMineField& field, const std::vector<std::string>& rows)
 {
     const int down = static_cast<int>(rows.size());
     const int across = static_cast<int>(rows.front().size());
     int bombs = 0;
     for (const auto& line : rows)
         bombs += static_cast<int>(std::count(line.begin(), line.end(), '*'));
-    SetSlotsAcross(across);
-    SetSlotsDown(down);
-    SetBombTotal(bombs);
-    NewGame(false);
+    field.SetSlotsAcross(across);
+    field.SetSlotsDown(down);
+    field.SetBombTotal(bombs);
+    field.NewGame(false);
     auto isBomb = [&](int c, int r) {
         return c >= 0 && c < across && r >= 0 && r < down && rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] == '*';
     };
     for (int c = 0; c < across; ++c) {
         for (int r = 0; r < down; ++r) {
-            TSlot& slot = Cell(c, r);
+            TSlot& slot = field.Cell(c, r);
             slot.FaceFontName = slot.MarkerFontName;
             slot.FaceFontSize = slot.MarkerFontSize;
             slot.FaceFontStyle = slot.MarkerFontStyle;
@@ -43,7 +45,7 @@ void FakeField::Layout(const std::vector<std::string>& rows)
             slot.BaseTextColor = slot.TextColor = NumberColor(slot.Content);
         }
     }
-    SetSafeCellTotal(across * down - bombs);
+    field.SetSafeCellTotal(across * down - bombs);
 }
 
 std::vector<int> FakeField::BombIndices() const

@@ -68,6 +68,11 @@ struct FixedTime : TimeSource {
     TLocalDateTime LocalNow() override { return {2026, 12, 8, 12, 0, 0, 0}; }
 };
 
+// Deals a new game, then replaces its layout by a drawn one, row by row: '*' a
+// bomb, '.' a safe cell. Numbers are counted here independently of the dealing
+// code.
+void ApplyLayout(TMineField& field, const std::vector<std::string>& rows);
+
 class FakeField : public TMineField {
 public:
     FakeField(FakeHost& host, FixedTime& time) : TMineField(host, time) {}
@@ -88,8 +93,6 @@ public:
         TMineField::SimulateLeftClick(x, y);
     }
 
-    // Replaces the dealt layout by a drawn one, row by row: '*' a bomb, '.' a
-    // safe cell. Numbers are counted here independently of the dealing code.
     void Layout(const std::vector<std::string>& rows);
     std::vector<int> BombIndices() const;
     int Index(int col, int row) const { return CellToIndex(col, row); }

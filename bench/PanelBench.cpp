@@ -1,0 +1,103 @@
+// Drawing the largest field into the panel's canvas.
+#include "field/PanelMineField.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct QuietHost final : FieldHost {
+    bool FreeClickChecked() const override { return false; }
+    bool KeyboardNavigationChecked() const override { return false; }
+    bool AccentClearedChecked() const override { return false; }
+    bool UndecidedChecked() const override { return false; }
+    void SetCounterText(const std::string&) override {}
+    void StartClock() override { Running = true; }
+    void StopClock() override { Running = false; }
+    bool ClockRunning() const override { return Running; }
+    void ShowWinnerImage() override {}
+    void StartPaintDelayer() override {}
+    void EnableUndo() override {}
+    void FocusNewGameButton() override {}
+    void SetLossPending() override {}
+    void RecordGameStat() override {}
+    void CheckBestTime() override {}
+    int CurrentSessionGameCount() const override { return 0; }
+    bool Running = false;
+};
+
+struct LargeField {
+    QuietHost host;
+    TPanelMineField panel{host, nullptr};
+    explicit LargeField(int bombs)
+    {
+        panel.SetSlotsAcross(100);
+        panel.SetSlotsDown(60);
+        panel.SetBombTotal(bombs);
+        panel.NewGame(false);
+        panel.Paint();
+        (void)panel.Canvas();
+    }
+};
+
+// A full repaint of 100 x 60 covered cells; Canvas() ends the painting so the
+// pixels are really there.
+void BM_PaintCovered(benchmark::State& state)
+{
+    LargeField field(1000);
+    for (auto _ : state) {
+        field.panel.Paint();
+        benchmark::DoNotOptimize(field.panel.Canvas().constBits());
+    }
+}
+BENCHMARK(BM_PaintCovered)->Unit(benchmark::kMicrosecond);
+
+// A full repaint after a loss with every cell shown: numbers and bombs.
+void BM_PaintRevealed(benchmark::State& state)
+{
+    LargeField field(1500);
+    for (int i = 0; i < field.panel.CellCount(); ++i)
+        field.panel.CellAtIndex(i).Shown = true;
+    for (auto _ : state) {
+        field.panel.Paint();
+        benchmark::DoNotOptimize(field.panel.Canvas().constBits());
+    }
+}
+BENCHMARK(BM_PaintRevealed)->Unit(benchmark::kMicrosecond);
+
+// One cell redrawn, as every rule does after it changes a cell.
+void BM_RedrawCell(benchmark::State& state)
+{
+    LargeField field(1000);
+    int i = 0;
+    for (auto _ : state) {
+        const TCellPos cell = field.panel.IndexToCell(i);
+        field.panel.RedrawCell(cell.Col, cell.Row);
+        i = (i + 37) % field.panel.CellCount();
+    }
+    benchmark::DoNotOptimize(field.panel.Canvas().constBits());
+}
+BENCHMARK(BM_RedrawCell);
+
+// The first click on an empty 100 x 60 field: 6,000 cells opened and redrawn,
+// then the win repaints the whole field. With the panel on screen every redraw
+// also marks its rectangle for the next screen update.
+void BM_FloodWithRedraws(benchmark::State& state)
+{
+    LargeField field(0);
+    if (state.range(0) != 0) {
+        field.panel.resize(field.panel.sizeHint());
+        field.panel.show();
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        field.panel.NewGame(false);
+        field.panel.SetEnabled(true);
+        state.ResumeTiming();
+        field.panel.ClickPoint = field.panel.CellOrigin(50, 30);
+        field.panel.LeftClick();
+        benchmark::DoNotOptimize(field.panel.Canvas().constBits());
+    }
+}
+BENCHMARK(BM_FloodWithRedraws)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,67 @@
+// The plain field panel: the field core shown as a Qt widget. Every redraw
+// lands on the panel's canvas image at once; paintEvent only copies the canvas
+// to the screen. A left or right press acts after 50 ms, so that pressing both
+// buttons within that time makes one dual click.
+#pragma once
+
+#include "field/MineField.h"
+#include "render/CellPainter.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+class TWinnerImage;
+
+class TPanelMineField : public QWidget, public TMineField {
+    Q_OBJECT
+
+public:
+    TPanelMineField(FieldHost& host, QWidget* parent, TimeSource& time = SystemTime());
+
+    // --- IzorvMineField
+    void SetEnabled(bool value) override;
+    bool Enabled() const override;
+    void Paint() override;
+    bool HandleNavigationKey(int key, bool down) override;
+
+    // --- Drawing
+    void RedrawCell(int col, int row) override;
+    void DrawCell(int col, int row);
+    // Draws the cell flat, as if pressed, with text on its face; false (and
+    // nothing drawn) for an open cell, or a marked one unless "?" is offered.
+    bool DrawPressed(int col, int row, const std::string& text);
+    void PressIndex(int i);
+    void RedrawIndex(int i);
+
+    // The win picture drawn into the cell area while it shows.
+    void SetWinnerImage(const TWinnerImage* image) { FWinnerImage = image; }
+    void DrawWinnerImage();
+
+    // The canvas with every drawing done so far.
+    const QImage& Canvas() const { return FCanvas; }
+    QSize sizeHint() const override;
+
+    // --- Plain panel mouse gestures (points in panel coordinates)
+    void LeftButtonDown(int x, int y);
+    void RightButtonDown(int x, int y);
+    void ClickTimerTimer();
+    QTimer ClickTimer;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+    bool MoveCursorByArrow(int key);
+    static int ArrowTarget(const TMineField& field, int key, int from);
+
+private:
+    QSize GridPixelSize() const;
+    void EnsureCanvas();
+
+    QImage FCanvas;
+    TDesktopColors FColors;
+    const TWinnerImage* FWinnerImage = nullptr;
+};

@@ -1,0 +1,245 @@
+#include "field/PanelMineFieldAnimatedButtons.h"
+
+#include <QMouseEvent>
+
+TPanelMineFieldAnimatedButtons::TPanelMineFieldAnimatedButtons(FieldHost& host, QWidget* parent,
+                                                               TimeSource& time)
+    : TPanelMineField(host, parent, time)
+{
+}
+
+void TPanelMineFieldAnimatedButtons::PressNeighbours(int i)
+{
+    for (int k = 0; k < kNeighbourCount; ++k)
+        PressIndex(Neighbour(i, k));
+}
+
+void TPanelMineFieldAnimatedButtons::RedrawNeighbours(int i)
+{
+    for (int k = 0; k < kNeighbourCount; ++k)
+        RedrawIndex(Neighbour(i, k));
+}
+
+void TPanelMineFieldAnimatedButtons::LeftDown(int x, int y, bool rightHeld)
+{
+    TCellPos cell;
+    if (!CellAt(x, y, cell))
+        return;
+    MoveCursorTo(cell.Col, cell.Row);
+    PressedCell = cell;
+    const TSlot& slot = Cell(cell.Col, cell.Row);
+    if (IsFlagged(slot) || slot.Cleared) {
+        if (Host.KeyboardNavigationChecked())
+            RedrawCell(cell.Col, cell.Row);
+    } else {
+        DrawPressed(cell.Col, cell.Row, Host.UndecidedChecked() ? "?" : "");
+    }
+    if (rightHeld) {
+        PressNeighbours(CellToIndex(cell.Col, cell.Row));
+        BlockPressed = true;
+    } else {
+        LeftArmed = true;
+    }
+}
+
+void TPanelMineFieldAnimatedButtons::RightDown(int x, int y, bool leftHeld)
+{
+    TCellPos cell;
+    if (!CellAt(x, y, cell))
+        return;
+    if (leftHeld) {
+        LeftArmed = false;
+        PressNeighbours(CellToIndex(cell.Col, cell.Row));
+        BlockPressed = true;
+    } else {
+        CycleMarker(cell.Col, cell.Row);
+    }
+}
+
+void TPanelMineFieldAnimatedButtons::LeftUp(int x, int y, bool rightHeld)
+{
+    TCellPos cell;
+    if (!CellAt(x, y, cell))
+        return;
+    PressedCell = {-1, -1};
+    BlockPressed = false;
+    const int i = CellToIndex(cell.Col, cell.Row);
+    const TSlot& slot = Cell(cell.Col, cell.Row);
+    if (rightHeld) {
+        RedrawCell(cell.Col, cell.Row);
+        RedrawNeighbours(i);
+        if (slot.Cleared && !slot.Content.empty())
+            Chord(i);
+        return;
+    }
+    if (ClickRefused(cell.Col, cell.Row) || !LeftArmed)
+        return;
+    LeftArmed = false;
+    UncoverCell(cell.Col, cell.Row);
+}
+
+void TPanelMineFieldAnimatedButtons::RightUp(int x, int y, bool leftHeld)
+{
+    TCellPos cell;
+    if (!CellAt(x, y, cell))
+        return;
+    BlockPressed = false;
+    if (!leftHeld)
+        return;
+    const int i = CellToIndex(cell.Col, cell.Row);
+    const TSlot& slot = Cell(cell.Col, cell.Row);
+    if (slot.Marker.empty())
+        RedrawCell(cell.Col, cell.Row);
+    RedrawNeighbours(i);
+    if (slot.Cleared && !slot.Content.empty())
+        Chord(i);
+}
+
+void TPanelMineFieldAnimatedButtons::MoveWithLeftHeld(int x, int y, bool rightHeld)
+{
+    TCellPos cell;
+    if (!CellAt(x, y, cell) || cell == PressedCell)
+        return;
+    if (PressedCell.Col != -1) {
+        const TSlot& pressed = Cell(PressedCell.Col, PressedCell.Row);
+        if (Host.KeyboardNavigationChecked()) {
+            if (ValidIndex(CursorIndex)) {
+                CellAtIndex(CursorIndex).HasCursor = false;
+                RedrawIndex(CursorIndex);
+            }
+        } else if (!pressed.Cleared && pressed.Marker.empty()) {
+            RedrawCell(PressedCell.Col, PressedCell.Row);
+        }
+        if (rightHeld)
+            RedrawNeighbours(CellToIndex(PressedCell.Col, PressedCell.Row));
+    }
+    MoveCursorTo(cell.Col, cell.Row);
+    if (!DrawPressed(cell.Col, cell.Row, std::string()) && Host.KeyboardNavigationChecked())
+        RedrawCell(cell.Col, cell.Row);
+    if (rightHeld)
+        PressNeighbours(CellToIndex(cell.Col, cell.Row));
+    PressedCell = cell;
+}
+
+void TPanelMineFieldAnimatedButtons::PointerLeft()
+{
+    if (PressedCell.Col != -1) {
+        RedrawCell(PressedCell.Col, PressedCell.Row);
+        RedrawNeighbours(CellToIndex(PressedCell.Col, PressedCell.Row));
+    }
+    PressedCell = {-1, -1};
+    LeftArmed = false;
+    BlockPressed = false;
+}
+
+void TPanelMineFieldAnimatedButtons::SimulateLeftClick(int x, int y)
+{
+    LeftArmed = true;
+    LeftUp(x, y, false);
+}
+
+// --- Qt events --------------------------------------------------------------
+
+void TPanelMineFieldAnimatedButtons::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    FPointerOutside = false;
+    if (event->button() == Qt::LeftButton)
+        LeftDown(p.x(), p.y(), event->buttons().testFlag(Qt::RightButton));
+    else if (event->button() == Qt::RightButton)
+        RightDown(p.x(), p.y(), event->buttons().testFlag(Qt::LeftButton));
+}
+
+void TPanelMineFieldAnimatedButtons::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        LeftUp(p.x(), p.y(), event->buttons().testFlag(Qt::RightButton));
+    else if (event->button() == Qt::RightButton)
+        RightUp(p.x(), p.y(), event->buttons().testFlag(Qt::LeftButton));
+}
+
+void TPanelMineFieldAnimatedButtons::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!event->buttons().testFlag(Qt::LeftButton))
+        return;
+    const QPoint p = event->position().toPoint();
+    // While a button is held the panel keeps the pointer; crossing its edge
+    // cancels the press just as leaving it does.
+    if (!rect().contains(p)) {
+        if (!FPointerOutside) {
+            FPointerOutside = true;
+            PointerLeft();
+        }
+        return;
+    }
+    MoveWithLeftHeld(p.x(), p.y(), event->buttons().testFlag(Qt::RightButton));
+}
+
+void TPanelMineFieldAnimatedButtons::leaveEvent(QEvent* event)
+{
+    PointerLeft();
+    QWidget::leaveEvent(event);
+}
+
+// --- Keyboard ---------------------------------------------------------------
+
+bool TPanelMineFieldAnimatedButtons::HandleNavigationKey(int key, bool down)
+{
+    if (!ValidIndex(CursorIndex))
+        return false;
+    const TCellPos cursor = IndexToCell(CursorIndex);
+    const TPoint p = CellOrigin(cursor.Col, cursor.Row);
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down: {
+        const int from = CursorIndex;
+        const int target = ArrowTarget(*this, key, from);
+        if (target == -1)
+            return true;
+        if (BlockPressed) {
+            // The three cells that leave the 3 x 3 block get their own look back.
+            int leaving[3] = {-1, -1, -1};
+            switch (key) {
+            case Qt::Key_Left: leaving[0] = UpRightOf(from), leaving[1] = RightOf(from), leaving[2] = DownRightOf(from); break;
+            case Qt::Key_Up: leaving[0] = DownLeftOf(from), leaving[1] = DownOf(from), leaving[2] = DownRightOf(from); break;
+            case Qt::Key_Right: leaving[0] = UpLeftOf(from), leaving[1] = LeftOf(from), leaving[2] = DownLeftOf(from); break;
+            default: leaving[0] = UpLeftOf(from), leaving[1] = UpOf(from), leaving[2] = UpRightOf(from); break;
+            }
+            for (int i : leaving)
+                RedrawIndex(i);
+        }
+        CellAtIndex(from).HasCursor = false;
+        if (!BlockPressed)
+            RedrawIndex(from);
+        CellAtIndex(target).HasCursor = true;
+        CursorIndex = target;
+        if (BlockPressed) {
+            PressIndex(target);
+            PressNeighbours(target);
+        } else {
+            RedrawIndex(target);
+        }
+        return true;
+    }
+    case Qt::Key_D:
+        if (down)
+            LeftDown(p.X, p.Y, true);
+        else
+            LeftUp(p.X, p.Y, true);
+        return false;
+    case Qt::Key_F:
+        RightDown(p.X, p.Y, false);
+        return false;
+    case Qt::Key_S:
+        if (down)
+            LeftDown(p.X, p.Y, false);
+        else
+            LeftUp(p.X, p.Y, false);
+        return false;
+    default:
+        return false;
+    }
+}
