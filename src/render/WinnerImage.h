@@ -1,0 +1,33 @@
+// The picture shown behind the cells of a won field (the window's imgWinner).
+// The field panel keeps one and, while the picture shows, draws it into its
+// canvas over the cell area before it draws the see-through cells on top.
+#pragma once
+
+#include <QImage>
+
+class QPainter;
+class QRect;
+
+class TWinnerImage {
+public:
+    const QImage& Picture() const { return FPicture; }
+    void SetPicture(const QImage& picture) { FPicture = picture; }
+    void Clear() { FPicture = QImage(); }
+
+    bool Stretch() const { return FStretch; }
+    void SetStretch(bool stretch) { FStretch = stretch; }
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool visible) { FVisible = visible; }
+
+    // Draws nothing while hidden or without a picture. Centred, the picture
+    // keeps its own size, centred in cellArea and clipped to it; stretched, it
+    // is scaled to exactly cellArea without keeping its proportions. Pixels
+    // outside cellArea are never touched.
+    void Draw(QPainter& painter, const QRect& cellArea) const;
+
+private:
+    QImage FPicture;
+    bool FStretch = false;
+    bool FVisible = false;
+};
