@@ -71,7 +71,7 @@ const QStringList kTodo = {
     " -- Optimize window size depending on background image size.",
 };
 
-TEST(dialogAbout, PagesHoldTheirLinesInOrder)
+TEST(AboutDialogTest, PagesHoldTheirLinesInOrder)
 {
     const struct {
         const char* Page;
@@ -98,7 +98,7 @@ TEST(dialogAbout, PagesHoldTheirLinesInOrder)
     }
 }
 
-TEST(dialogAbout, OpensOnTheSpecsPageEveryTime)
+TEST(AboutDialogTest, OpensOnTheSpecsPageEveryTime)
 {
     TfrmAbout d;
     for (int last : {3, 1}) {
@@ -112,7 +112,7 @@ TEST(dialogAbout, OpensOnTheSpecsPageEveryTime)
     EXPECT_EQ(again.pgeMain->currentWidget(), again.TabSpecs);
 }
 
-TEST(dialogAbout, TextIsReadOnlyWrappedAndScrollsToTheLastLine)
+TEST(AboutDialogTest, TextIsReadOnlyWrappedAndScrollsToTheLastLine)
 {
     TfrmAbout d;
     ShowActive(d);

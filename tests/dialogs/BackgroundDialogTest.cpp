@@ -16,7 +16,7 @@ namespace {
 
 const QString kImageMessage = "Either the path or the file name entered in the Image field is incorrect.";
 
-class dialogBackground : public testing::Test {
+class BackgroundDialogTest : public testing::Test {
 protected:
     QString Touch(const QString& name)
     {
@@ -35,7 +35,7 @@ protected:
     }};
 };
 
-TEST_F(dialogBackground, JpegNameTestIsExactAndNeedsAnExistingFile)
+TEST_F(BackgroundDialogTest, JpegNameTestIsExactAndNeedsAnExistingFile)
 {
     ASSERT_TRUE(QDir(FDir.path()).mkdir("folder.jpg"));
     const struct {
@@ -53,7 +53,7 @@ TEST_F(dialogBackground, JpegNameTestIsExactAndNeedsAnExistingFile)
     }
 }
 
-TEST_F(dialogBackground, CheckPathFieldNamesTheFieldOfAMissingFile)
+TEST_F(BackgroundDialogTest, CheckPathFieldNamesTheFieldOfAMissingFile)
 {
     const QString existing = Touch("pic.jpg");
     const struct {
@@ -74,7 +74,7 @@ TEST_F(dialogBackground, CheckPathFieldNamesTheFieldOfAMissingFile)
     }
 }
 
-TEST_F(dialogBackground, LeavingTheImageEditChecksAChangedPath)
+TEST_F(BackgroundDialogTest, LeavingTheImageEditChecksAChangedPath)
 {
     const QString existing = Touch("pic.jpg");
     const struct {
@@ -106,7 +106,7 @@ TEST_F(dialogBackground, LeavingTheImageEditChecksAChangedPath)
     }
 }
 
-TEST_F(dialogBackground, EnablingFollowsTheSelectedRadio)
+TEST_F(BackgroundDialogTest, EnablingFollowsTheSelectedRadio)
 {
     struct TCase {
         const char* Choice;
@@ -141,7 +141,7 @@ TEST_F(dialogBackground, EnablingFollowsTheSelectedRadio)
     }
 }
 
-TEST_F(dialogBackground, ChoiceIsReadWithoutRegardToCase)
+TEST_F(BackgroundDialogTest, ChoiceIsReadWithoutRegardToCase)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"BACKGROUNDCUSTOM", kBackgroundCustom}, {"backgrounddefault", kBackgroundDefault},
@@ -156,7 +156,7 @@ TEST_F(dialogBackground, ChoiceIsReadWithoutRegardToCase)
     }
 }
 
-TEST_F(dialogBackground, OkFallsBackToTheDefaultPictureSilently)
+TEST_F(BackgroundDialogTest, OkFallsBackToTheDefaultPictureSilently)
 {
     const QString existing = Touch("pic.jpg");
     const struct {
@@ -182,7 +182,7 @@ TEST_F(dialogBackground, OkFallsBackToTheDefaultPictureSilently)
     EXPECT_TRUE(FMessages.isEmpty());
 }
 
-TEST_F(dialogBackground, ChosenFileGoesIntoTheEditAndIsCheckedAtOnce)
+TEST_F(BackgroundDialogTest, ChosenFileGoesIntoTheEditAndIsCheckedAtOnce)
 {
     const QString existing = Touch("pic.jpg");
     const struct {

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(dialogGetName, OpensWithTheWholeNameSelectedAndReturnsTheTypedOne)
+TEST(GetNameDialogTest, OpensWithTheWholeNameSelectedAndReturnsTheTypedOne)
 {
     const struct {
         const char* Initial;
@@ -29,7 +29,7 @@ TEST(dialogGetName, OpensWithTheWholeNameSelectedAndReturnsTheTypedOne)
     }
 }
 
-TEST(dialogGetName, NameLengthIsNotLimited)
+TEST(GetNameDialogTest, NameLengthIsNotLimited)
 {
     TfrmGetName d;
     const QString longName(40000, QChar('n'));

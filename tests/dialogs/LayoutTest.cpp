@@ -52,9 +52,9 @@ const TDialogCase kDialogs[] = {
      {"radDefault", "chkStretch", "btnOk", "btnCancel", "radDefault"}},
 };
 
-class dialogLayout : public testing::TestWithParam<TDialogCase> {};
+class DialogLayoutTest : public testing::TestWithParam<TDialogCase> {};
 
-TEST_P(dialogLayout, FixedFrameAndTabOrder)
+TEST_P(DialogLayoutTest, FixedFrameAndTabOrder)
 {
     const auto& c = GetParam();
     const auto d = c.Make();
@@ -80,9 +80,9 @@ void PrintTo(TClose how, std::ostream* os)
     *os << names[static_cast<int>(how)];
 }
 
-class dialogClose : public testing::TestWithParam<std::tuple<TDialogCase, TClose>> {};
+class DialogCloseTest : public testing::TestWithParam<std::tuple<TDialogCase, TClose>> {};
 
-TEST_P(dialogClose, OkAcceptsAndCancelRejects)
+TEST_P(DialogCloseTest, OkAcceptsAndCancelRejects)
 {
     const auto& [c, how] = GetParam();
     const auto d = c.Make();
@@ -104,8 +104,8 @@ TEST_P(dialogClose, OkAcceptsAndCancelRejects)
 
 std::string CaseName(const testing::TestParamInfo<TDialogCase>& info) { return info.param.Name; }
 
-INSTANTIATE_TEST_SUITE_P(All, dialogLayout, testing::ValuesIn(kDialogs), CaseName);
-INSTANTIATE_TEST_SUITE_P(WithButtons, dialogClose,
+INSTANTIATE_TEST_SUITE_P(All, DialogLayoutTest, testing::ValuesIn(kDialogs), CaseName);
+INSTANTIATE_TEST_SUITE_P(WithButtons, DialogCloseTest,
                          testing::Combine(testing::Values(kDialogs[0], kDialogs[1], kDialogs[3]),
                                           testing::Values(TClose::Return, TClose::Escape, TClose::OkButton,
                                                           TClose::CancelButton)));

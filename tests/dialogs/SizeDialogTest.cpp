@@ -43,9 +43,9 @@ void PrintTo(const TLeaveCase& c, std::ostream* os)
     *os << names[static_cast<int>(c.Edit)] << " \"" << c.Typed << "\"";
 }
 
-class dialogSizeLeave : public testing::TestWithParam<std::tuple<TLeaveCase, TLeave>> {};
+class SizeDialogLeaveTest : public testing::TestWithParam<std::tuple<TLeaveCase, TLeave>> {};
 
-TEST_P(dialogSizeLeave, LeavingAnEditCorrectsIt)
+TEST_P(SizeDialogLeaveTest, LeavingAnEditCorrectsIt)
 {
     const auto& [c, how] = GetParam();
     auto d = OpenSize(5, 10, 7);
@@ -66,10 +66,10 @@ const TLeaveCase kLeaveCases[] = {
     {TEdit::Bomb, "", "7"},     {TEdit::Bomb, "1.2.3", "7"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, dialogSizeLeave,
+INSTANTIATE_TEST_SUITE_P(Cases, SizeDialogLeaveTest,
                          testing::Combine(testing::ValuesIn(kLeaveCases), testing::Values(TLeave::Tab, TLeave::Mouse)));
 
-TEST(dialogSize, BombBoundIsTakenWhenTheBombEditIsLeft)
+TEST(SizeDialogTest, BombBoundIsTakenWhenTheBombEditIsLeft)
 {
     auto d = OpenSize(10, 10, 7);
     ShowActive(*d);
@@ -84,7 +84,7 @@ TEST(dialogSize, BombBoundIsTakenWhenTheBombEditIsLeft)
     EXPECT_EQ(d->result(), QDialog::Accepted);
 }
 
-TEST(dialogSize, OkCorrectsHeightAndWidthBeforeBoundingTheBombs)
+TEST(SizeDialogTest, OkCorrectsHeightAndWidthBeforeBoundingTheBombs)
 {
     auto d = OpenSize(5, 10, 7);
     ShowActive(*d);
@@ -99,7 +99,7 @@ TEST(dialogSize, OkCorrectsHeightAndWidthBeforeBoundingTheBombs)
     EXPECT_FALSE(d->isVisible());
 }
 
-TEST(dialogSize, CallerGetsWholeNumbers)
+TEST(SizeDialogTest, CallerGetsWholeNumbers)
 {
     struct {
         const char* Tall;
@@ -120,7 +120,7 @@ TEST(dialogSize, CallerGetsWholeNumbers)
     }
 }
 
-TEST(dialogSize, AcceleratorsReachTheirEdits)
+TEST(SizeDialogTest, AcceleratorsReachTheirEdits)
 {
     auto d = OpenSize(5, 10, 7);
     ShowActive(*d);
