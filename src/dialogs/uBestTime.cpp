@@ -1,0 +1,186 @@
+#include "dialogs/uBestTime.h"
+
+#include "records/SessionStats.h"
+#include "render/Fonts.h"
+#include "settings/zorvUtil.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int kTopHeight = 36;
+constexpr int kBottomHeight = 41;
+constexpr int kColumns = 5;
+
+} // namespace
+
+TfrmBestTime::TfrmBestTime(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("frmBestTime");
+    setWindowTitle("Best Times");
+    setFont(WindowFont());
+    setSizeGripEnabled(true);
+
+    pnlTop = new QWidget(this);
+    pnlTop->setObjectName("pnlTop");
+    pnlTop->hide();
+    lblSession = new QLabel("Session:", pnlTop);
+    lblSession->setObjectName("lblSession");
+    lblSession->setGeometry(5, 8, 41, 13);
+    cboSession = new QComboBox(pnlTop);
+    cboSession->setObjectName("cboSession");
+    cboSession->setEditable(false);
+    cboSession->setGeometry(50, 5, 156, 21);
+    connect(cboSession, &QComboBox::currentIndexChanged, this, &TfrmBestTime::cboSessionChange);
+
+    grd = new QTableWidget(1, kColumns, this);
+    grd->setObjectName("grd");
+    grd->verticalHeader()->hide();
+    grd->horizontalHeader()->setDefaultSectionSize(45);
+    grd->horizontalHeader()->setMinimumSectionSize(0);
+    grd->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grd->verticalHeader()->setDefaultSectionSize(20);
+    grd->setShowGrid(true);
+    grd->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grd->setSelectionMode(QAbstractItemView::SingleSelection);
+    grd->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SetHeader({});
+
+    pnlBottom = new QWidget(this);
+    pnlBottom->setObjectName("pnlBottom");
+    btnAction = new QPushButton(pnlBottom);
+    btnAction->setObjectName("btnAction");
+    btnAction->setGeometry(5, 10, 256, 25);
+    btnAction->setAutoDefault(false);
+    btnAction->hide();
+    btnOk = new QPushButton("OK", pnlBottom);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    btnOk->setFocus();
+
+    resize(421, 727);
+    Realign();
+}
+
+void TfrmBestTime::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    Realign();
+}
+
+void TfrmBestTime::Realign()
+{
+    const int top = pnlTop->isVisibleTo(this) ? kTopHeight : 0;
+    pnlTop->setGeometry(0, 0, width(), kTopHeight);
+    pnlBottom->setGeometry(0, height() - kBottomHeight, width(), kBottomHeight);
+    btnOk->setGeometry(width() - 86, 10, 75, 25); // kept at the right edge
+    grd->setGeometry(0, top, width(), height() - kBottomHeight - top);
+}
+
+void TfrmBestTime::SetMode(const QString& mode)
+{
+    FMode = mode;
+    pnlTop->setVisible(SameText(mode.toStdString(), kViewStatMode));
+    Realign();
+}
+
+void TfrmBestTime::SetAction(QAction* action)
+{
+    if (FAction)
+        disconnect(btnAction, &QPushButton::clicked, FAction, &QAction::trigger);
+    FAction = action;
+    if (!action)
+        return;
+    btnAction->setText(action->text());
+    connect(btnAction, &QPushButton::clicked, action, &QAction::trigger);
+    btnAction->show();
+}
+
+void TfrmBestTime::SetSessions(TSessionList* sessions, const TIniStore* history)
+{
+    FSessions = sessions;
+    FHistory = history;
+}
+
+int TfrmBestTime::RowCount() const { return grd->rowCount() + 1; }
+
+QString TfrmBestTime::Cell(int column, int row) const
+{
+    if (row == 0) {
+        const QTableWidgetItem* header = grd->horizontalHeaderItem(column);
+        return header ? header->text() : QString();
+    }
+    const QTableWidgetItem* item = grd->item(row - 1, column);
+    return item ? item->text() : QString();
+}
+
+void TfrmBestTime::SetHeader(const QStringList& captions)
+{
+    QStringList labels = captions;
+    while (labels.size() < kColumns)
+        labels << QString();
+    grd->setHorizontalHeaderLabels(labels);
+}
+
+void TfrmBestTime::SetColumnWidth(int column, int width)
+{
+    grd->setColumnWidth(column, width);
+    grd->setColumnHidden(column, width == 0);
+}
+
+void TfrmBestTime::SetRowCount(int rows) { grd->setRowCount(std::max(rows - 1, 0)); }
+
+void TfrmBestTime::AddRow(const QStringList& cells)
+{
+    const int row = grd->rowCount();
+    grd->setRowCount(row + 1);
+    for (int column = 0; column < cells.size() && column < kColumns; ++column)
+        grd->setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
+void TfrmBestTime::cboSessionChange()
+{
+    const QString name = cboSession->currentText();
+    if (name.isEmpty() || !FSessions || !FHistory)
+        return;
+    const std::size_t index = FSessions->IndexOf(name.toStdString());
+    if (index == TSessionList::npos)
+        return;
+    const TGameList& games = SessionGames((*FSessions)[index], *FHistory);
+    SetRowCount(2);
+    for (std::size_t j = games.size(); j-- > 0;) {
+        const TGameStat& game = games[j];
+        const QString key = QString::number(j + 1);
+        AddRow({key, QString::fromStdString(game.BombsLeftText), QString::number(game.Average),
+                QString::fromStdString(game.Time), key});
+    }
+}
+
+void TfrmBestTime::CurrentSessionCleared()
+{
+    if (!SameText(FMode.toStdString(), kViewStatMode))
+        return;
+    const int current = cboSession->findText(QString::fromUtf8(kCurrentSession.data(), kCurrentSession.size()),
+                                             Qt::MatchFixedString);
+    {
+        const QSignalBlocker quiet(cboSession);
+        if (current >= 0)
+            cboSession->removeItem(current);
+    }
+    btnAction->hide();
+    if (cboSession->count() > 0) {
+        {
+            const QSignalBlocker quiet(cboSession);
+            cboSession->setCurrentIndex(0);
+        }
+        cboSessionChange();
+    } else {
+        SetRowCount(2); // nothing left to show: the header and the empty row
+    }
+}

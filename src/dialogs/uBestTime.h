@@ -1,0 +1,69 @@
+// One dialog for two views: the table of best times, and the statistics of one
+// session at a time with a chooser of sessions (the mode "viewStatMode").
+#pragma once
+
+#include "records/uBombLib.h"
+#include "settings/IniStore.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+
+inline constexpr char kViewStatMode[] = "viewStatMode";
+
+class TfrmBestTime : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmBestTime(QWidget* parent = nullptr);
+
+    void SetMode(const QString& mode);
+    QString GetMode() const { return FMode; }
+    // Binds the action button: it takes the action's caption and runs it when
+    // pressed, without closing the dialog. Nothing unbinds it.
+    void SetAction(QAction* action);
+    QAction* GetAction() const { return FAction; }
+
+    // The sessions and the history file the statistics view reads; not owned.
+    void SetSessions(TSessionList* sessions, const TIniStore* history);
+
+    // Fills the grid with the games of the chosen session.
+    void cboSessionChange();
+    // The running session was cleared: it leaves the chooser.
+    void CurrentSessionCleared();
+
+    // The grid as rows of texts: row 0 is the header, row 1 stays empty and
+    // the records follow.
+    int RowCount() const;
+    QString Cell(int column, int row) const;
+    void SetHeader(const QStringList& captions);
+    void SetColumnWidth(int column, int width);
+    void SetRowCount(int rows);
+    void AddRow(const QStringList& cells);
+
+    QWidget* pnlTop;
+    QLabel* lblSession;
+    QComboBox* cboSession;
+    QTableWidget* grd;
+    QWidget* pnlBottom;
+    QPushButton* btnAction;
+    QPushButton* btnOk;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Realign();
+
+    QString FMode;
+    QAction* FAction = nullptr;
+    TSessionList* FSessions = nullptr;
+    const TIniStore* FHistory = nullptr;
+};

@@ -1,0 +1,16 @@
+// Dravolt: a mine-field puzzle game. The settings and records live in the
+// current working directory.
+#include "window/uDravolt.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Dravolt");
+    TfrmDravolt window;
+    if (!window.FormCreate())
+        return 1;
+    window.show();
+    return app.exec();
+}

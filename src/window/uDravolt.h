@@ -1,0 +1,177 @@
+// The main window: it owns the session — the settings and history files, the
+// field panels, the clock and the counters, the records — starts new games,
+// switches the panel kind, asks before an option ends a running game, and
+// shuts everything down in order.
+#pragma once
+
+#include "field/FieldHost.h"
+#include "field/IzorvMineField.h"
+#include "field/TimeSource.h"
+#include "records/BestTimes.h"
+#include "records/SessionStats.h"
+#include "render/WinnerImage.h"
+#include "settings/IniStore.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <string>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class TfrmBestTime;
+class TPanelMineField;
+class TPanelMineFieldAnimatedButtons;
+
+class TfrmDravolt : public QMainWindow, public FieldHost {
+    Q_OBJECT
+
+public:
+    explicit TfrmDravolt(TimeSource& time = SystemTime(), QWidget* parent = nullptr);
+    ~TfrmDravolt() override; // the shut-down's last steps
+
+    // Opens the settings and history files and reads every setting. False when
+    // Dravolt.ini cannot be opened: the player has been told, and the program
+    // ends without showing the window.
+    bool FormCreate();
+
+    // --- Commands
+    void actNewGameExecute();
+    void actSizeExecute();
+    void actBestTimeExecute();
+    void actViewStatsExecute();
+    void actClearSessionStatExecute();
+    void actMinimizeExecute();
+    void miExitClick();
+    void actUndoExecute();
+    void actSetBackgroundExecute();
+    void actAccentAreaExecute();
+    void actAutoSaveStatsExecute();
+    void miFlagClick();
+    void miFlagAtClick();
+    void actFreeClickExecute();
+    void actKeyboardNavigationExecute();
+    void actAnimateExecute();
+    void actCornerToCornerExecute();
+    void actUndecidedExecute();
+    void actSizeForXPExecute();
+    void actAboutExecute();
+    void timClockTimer();
+    void timPaintDelayerTimer();
+
+    // --- FieldHost: what the field uses of its window
+    bool FreeClickChecked() const override;
+    bool KeyboardNavigationChecked() const override;
+    bool AccentClearedChecked() const override;
+    bool UndecidedChecked() const override;
+    void SetCounterText(const std::string& text) override;
+    void StartClock() override;
+    void StopClock() override;
+    bool ClockRunning() const override;
+    void ShowWinnerImage() override;
+    void StartPaintDelayer() override;
+    void EnableUndo() override;
+    void FocusNewGameButton() override;
+    void SetLossPending() override;
+    void RecordGameStat() override;
+    void CheckBestTime() override;
+    int CurrentSessionGameCount() const override;
+
+    // --- Settings
+    void ReadINI();
+    void WriteSetting(TIniStore& ini, std::string_view section, std::string_view key, std::string_view value);
+    void DebugLog(const QString& message);
+    void ApplyBackground();
+    void DetectXPBorder();
+    void SizeWindowToField();
+
+    // --- State, under the names the rest of the program uses
+    IzorvMineField* FField = nullptr; // the shown panel; not owned
+    TPanelMineField* FPlainField = nullptr;
+    TPanelMineFieldAnimatedButtons* FAnimatedField = nullptr;
+    TIniStore FSettings; // Dravolt.ini: FSettings.Open(), FSettings.Dirty()
+    TIniStore FHistory;  // DravoltHistory.ini
+    TSessionList FSessions;
+    std::optional<TBestTimes> FBestTimes; // loaded by the first best-times view
+    TfrmBestTime* FStatsView = nullptr;      // the statistics view while it shows
+    bool FLossPending = false;
+    int FClockSeconds = 0;
+    bool FDebug = false;
+    std::string FPlayMode;
+    bool WindowSized = false;
+    bool ClockPausedByMinimize = false;
+    int XPExtraHeight = 0;
+    std::string BackgroundChoice = "backgroundDefault";
+    std::string BackgroundFile;
+    bool StretchBackground = false;
+
+    // --- Components
+    QFrame* pnlMain = nullptr;
+    QFrame* pnlTop = nullptr;
+    QFrame* pnlCounter = nullptr;
+    QLabel* lblCounter = nullptr;
+    QPushButton* btnNewGame = nullptr;
+    QFrame* pnlTimer = nullptr;
+    QLabel* lblTimer = nullptr;
+    QWidget* pnlSpace = nullptr;
+    QWidget* pnlDebug = nullptr;
+    QPlainTextEdit* mem = nullptr;
+    QImage imgHolder;      // the built-in win picture
+    TWinnerImage imgWinner; // the picture shown at a win, drawn by the active panel
+    QTimer timClock;
+    QTimer timPaintDelayer;
+
+    // Actions; a menu item without an action carries the item's name.
+    QAction* actNewGame = nullptr;
+    QAction* actSize = nullptr;
+    QAction* actBestTime = nullptr;
+    QAction* actViewStats = nullptr;
+    QAction* actClearSessionStat = nullptr;
+    QAction* actMinimize = nullptr;
+    QAction* miExit = nullptr;
+    QAction* actUndo = nullptr;
+    QAction* actSetBackground = nullptr;
+    QAction* actAccentArea = nullptr;
+    QAction* actAutoSaveStats = nullptr;
+    QMenu* miFlagGroup = nullptr;
+    QAction* miFlag = nullptr;
+    QAction* miFlagAt = nullptr;
+    QAction* actFreeClick = nullptr;
+    QAction* actKeyboardNavigation = nullptr;
+    QAction* actAnimate = nullptr;
+    QAction* actCornerToCorner = nullptr;
+    QAction* actUndecided = nullptr;
+    QAction* actSizeForXP = nullptr;
+    QAction* actAbout = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    bool FormClose(); // false: the close is abandoned
+    bool myAppMessage(QEvent* event);
+    void FormResize();
+    void SelectFieldPanel(bool isSwitch);
+    void SetupFieldPanel(TPanelMineField* panel);
+    void CopyFieldSettings(const IzorvMineField& source, IzorvMineField& target);
+    bool ConfirmStopGame();
+    void SetFlagMarker(QAction* item);
+    void ToggleOption(QAction* action, std::string_view key);
+    bool SaveSessionStats();
+    void RealignPanels();
+    void CreateMenus();
+    void CreatePanels();
+    TPanelMineField* ActivePanel() const;
+
+    TimeSource& FTime;
+    bool FShown = false;
+};

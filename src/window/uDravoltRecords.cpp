@@ -1,0 +1,169 @@
+// The window's part in the records: every finished game enters the running
+// session, a better time asks for a name and is stored, the session is saved
+// at close, and both kinds of records can be viewed.
+#include "window/uDravolt.h"
+
+#include "dialogs/DialogRunner.h"
+#include "dialogs/MessageBox.h"
+#include "dialogs/uBestTime.h"
+#include "dialogs/uGetName.h"
+#include "settings/Filer.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+constexpr const char* kHistoryFile = "DravoltHistory.ini";
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+} // namespace
+
+int TfrmDravolt::CurrentSessionGameCount() const { return ::CurrentSessionGameCount(FSessions); }
+
+void TfrmDravolt::RecordGameStat()
+{
+    ::RecordGameStat(FSessions, lblTimer->text().toStdString(), lblCounter->text().toStdString(), FTime.LocalNow());
+    FLossPending = false;
+}
+
+void TfrmDravolt::CheckBestTime()
+{
+    if (!FPlayMode.empty())
+        return; // corner-to-corner games are no records
+    const std::string height = std::to_string(FField->SlotsDown());
+    const std::string width = std::to_string(FField->SlotsAcross());
+    const std::string bombs = std::to_string(FField->BombTotal());
+    const int n = FindSizeIndex(FSettings, height, width, bombs);
+    if (n != -1) {
+        const std::string stored = FSettings.ReadString(BestTimeSections::Times, BestTimeKey(n), "-1");
+        if (stored != "-1") {
+            const std::optional<int> best = StrToIntOpt(stored);
+            if (!best) {
+                ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
+                               QString("The best time stored for %1 x %2 with %3 bombs is unreadable (\"%4\"), "
+                                       "so this game cannot be compared with it.")
+                                   .arg(Text(height), Text(width), Text(bombs), Text(stored)));
+                return;
+            }
+            if (*best <= FClockSeconds)
+                return; // an equal time keeps the older record
+        }
+    }
+
+    std::string name = "me";
+    if (n != -1) {
+        const std::string stored = FSettings.ReadString(BestTimeSections::Names, BestTimeKey(n), "-1");
+        if (stored != "-1")
+            name = stored;
+    }
+    {
+        TfrmGetName prompt(this);
+        prompt.SetPlayerName(QString::fromStdString(name));
+        if (ExecDialog(prompt) == QDialog::Accepted) {
+            const TBestTimeEntry entry{height, width, bombs, std::to_string(FClockSeconds),
+                                       prompt.PlayerName().toStdString(), BestTimeDateText(FTime.LocalNow())};
+            const int index = n != -1 ? n : FirstFreeSizeIndex(FSettings);
+            if (!WriteBestTimeEntry(FSettings, index, entry, FBestTimes.has_value()))
+                ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
+                               "Could not save Dravolt.ini: the new best time is kept until the program closes.");
+            if (FBestTimes)
+                StoreBestTime(*FBestTimes, entry);
+        }
+    }
+    if (FField->PictureShown())
+        timPaintDelayer.start(); // draw the cells over the picture once more
+}
+
+bool TfrmDravolt::SaveSessionStats()
+{
+    const TSession* current = FSessions.Find(kCurrentSession);
+    if (!current || !current->Games || current->Games->empty())
+        return true;
+    bool save = actAutoSaveStats->isChecked();
+    if (!save) {
+        switch (ShowMessageBox(this, TMsgIcon::Question, TMsgButtons::YesNoCancel,
+                               "Would you like to save the stats for this session?")) {
+        case TMsgResult::Yes: save = true; break;
+        case TMsgResult::No: break;
+        default: return false; // the close is abandoned
+        }
+    }
+    if (!save)
+        return true;
+    // The file is read afresh: another run may have saved a session meanwhile.
+    FHistory.Assign(OpenIniFile(kHistoryFile, "", [this](const std::string& text) {
+        ShowMessageBox(this, TMsgIcon::None, TMsgButtons::Ok, QString::fromStdString(text));
+    }));
+    if (!FHistory.Open())
+        return true;
+    WriteSession(FHistory, *current->Games, FTime.LocalNow());
+    if (!FHistory.UpdateFile())
+        ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
+                       "Could not save DravoltHistory.ini: the stats of this session are lost.");
+    return true;
+}
+
+void TfrmDravolt::actBestTimeExecute()
+{
+    if (!FSettings.Open())
+        return;
+    TfrmBestTime dialog(this);
+    dialog.SetHeader({"Height", "Width", "Bombs", "Time", "Name"});
+    dialog.SetColumnWidth(4, 200);
+    if (!FBestTimes)
+        FBestTimes = LoadBestTimes(FSettings);
+    for (const auto& [tallKey, tall] : *FBestTimes)
+        for (const auto& [wideKey, wide] : tall.WideList)
+            for (const auto& [bombKey, spec] : wide.BombList)
+                dialog.AddRow({Text(tall.Tall), Text(wide.Wide), Text(spec.Bomb), Text(spec.Time), Text(spec.Name)});
+    ExecDialog(dialog);
+}
+
+void TfrmDravolt::actViewStatsExecute()
+{
+    if (!FSettings.Open() || !FHistory.Open())
+        return;
+    if (FSessions.Empty()) {
+        ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok, "There are no stats for viewing.");
+        return;
+    }
+    TfrmBestTime dialog(this);
+    dialog.SetMode(kViewStatMode);
+    FStatsView = &dialog;
+    dialog.setWindowTitle("Stats");
+    dialog.SetHeader({"Game #", "Bombs Left", "Average", "Time"});
+    dialog.SetColumnWidth(1, 60);
+    dialog.SetColumnWidth(4, 0);
+    dialog.SetSessions(&FSessions, &FHistory);
+    {
+        const QSignalBlocker quiet(dialog.cboSession);
+        for (std::size_t i = FSessions.Count(); i-- > 0;)
+            dialog.cboSession->addItem(QString::fromStdString(FSessions.Items()[i].Name));
+        const TSession* current = FSessions.Find(kCurrentSession);
+        if (!current) {
+            dialog.cboSession->setCurrentIndex(0);
+        } else {
+            dialog.cboSession->setCurrentIndex(dialog.cboSession->findText(Text(kCurrentSession), Qt::MatchFixedString));
+            if (current->Games && !current->Games->empty())
+                dialog.SetAction(actClearSessionStat);
+        }
+    }
+    dialog.cboSessionChange();
+    ExecDialog(dialog);
+    FStatsView = nullptr;
+    dialog.SetAction(nullptr);
+    dialog.SetSessions(nullptr, nullptr);
+}
+
+void TfrmDravolt::actClearSessionStatExecute()
+{
+    if (ShowMessageBox(FStatsView ? static_cast<QWidget*>(FStatsView) : this, TMsgIcon::Question, TMsgButtons::YesNo,
+                       "Are you sure you want to clear this session's stats ?") != TMsgResult::Yes)
+        return;
+    ClearCurrentSession(FSessions);
+    if (FStatsView)
+        FStatsView->CurrentSessionCleared();
+}
