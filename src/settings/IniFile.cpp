@@ -1,0 +1,251 @@
+#include "settings/IniFile.h"
+
+#include "settings/SafeSave.h"
+#include "settings/zorvUtil.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The same folding as SameText, so equal hashes follow from equal names.
+std::string Folded(std::string_view text)
+{
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+    return result;
+}
+
+std::size_t KeyHash(std::string_view key) { return std::hash<std::string>{}(Folded(key)); }
+
+std::optional<std::string_view> KeyOf(std::string_view line)
+{
+    const auto eq = line.find('=');
+    if (eq == std::string_view::npos)
+        return std::nullopt;
+    return line.substr(0, eq);
+}
+
+bool IsHeaderLine(std::string_view line)
+{
+    return !line.empty() && line.front() == '[' && line.find(']') == line.size() - 1;
+}
+
+// Closes the descriptor on every path out of FromFile.
+struct TFileDescriptor {
+    int Fd;
+    ~TFileDescriptor()
+    {
+        if (Fd >= 0)
+            close(Fd);
+    }
+};
+
+} // namespace
+
+TMemIniFile::TMemIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
+
+TMemIniFile TMemIniFile::FromText(std::string_view text, std::string fileName)
+{
+    TMemIniFile ini(std::move(fileName));
+    std::size_t current = npos;
+    while (!text.empty()) {
+        const auto lf = text.find('\n');
+        ini.AddLoadedLine(std::string(text.substr(0, lf)), current);
+        text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
+    }
+    return ini;
+}
+
+std::optional<TMemIniFile> TMemIniFile::FromFile(std::string fileName)
+{
+    // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; the type
+    // test below then refuses it.
+    const TFileDescriptor file{open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)};
+    struct stat info {};
+    if (file.Fd < 0 || fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+
+    TMemIniFile ini(std::move(fileName));
+    std::size_t current = npos;
+    std::string pending;
+    std::array<char, 1 << 16> buffer{};
+    for (;;) {
+        const ssize_t got = read(file.Fd, buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
+        for (auto lf = chunk.find('\n'); lf != std::string_view::npos; lf = chunk.find('\n')) {
+            pending.append(chunk.substr(0, lf));
+            ini.AddLoadedLine(std::move(pending), current);
+            pending.clear();
+            chunk.remove_prefix(lf + 1);
+        }
+        pending.append(chunk);
+    }
+    if (!pending.empty())
+        ini.AddLoadedLine(std::move(pending), current);
+    return ini;
+}
+
+void TMemIniFile::AddLoadedLine(std::string line, std::size_t& current)
+{
+    while (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    if (line.empty() || line.front() == ';')
+        return;
+    if (IsHeaderLine(line)) {
+        std::string name = line.substr(1, line.size() - 2);
+        current = FindSection(name);
+        if (current == npos)
+            current = AddSection(std::move(name));
+        return;
+    }
+    if (current == npos)
+        return;
+    TSection& section = FSections[current];
+    section.Lines.push_back(std::move(line));
+    IndexLine(section, section.Lines.size() - 1);
+}
+
+std::size_t TMemIniFile::FindSection(std::string_view name) const
+{
+    const auto found = FSectionIndex.find(Folded(name));
+    return found == FSectionIndex.end() ? npos : found->second;
+}
+
+std::size_t TMemIniFile::AddSection(std::string name)
+{
+    FSectionIndex.emplace(Folded(name), FSections.size());
+    FSections.push_back(TSection{std::move(name), {}, {}});
+    return FSections.size() - 1;
+}
+
+std::size_t TMemIniFile::FindKey(const TSection& section, std::string_view key)
+{
+    std::size_t first = npos;
+    const auto [begin, end] = section.KeyIndex.equal_range(KeyHash(key));
+    for (auto it = begin; it != end; ++it) {
+        const auto lineKey = KeyOf(section.Lines[it->second]);
+        if (it->second < first && lineKey && SameText(*lineKey, key))
+            first = it->second;
+    }
+    return first;
+}
+
+void TMemIniFile::IndexLine(TSection& section, std::size_t lineIndex)
+{
+    if (const auto key = KeyOf(section.Lines[lineIndex]))
+        section.KeyIndex.emplace(KeyHash(*key), lineIndex);
+}
+
+void TMemIniFile::RebuildIndex(TSection& section)
+{
+    section.KeyIndex.clear();
+    for (std::size_t i = 0; i < section.Lines.size(); ++i)
+        IndexLine(section, i);
+}
+
+std::string TMemIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const
+{
+    const auto s = FindSection(section);
+    if (s == npos)
+        return std::string(def);
+    const TSection& sec = FSections[s];
+    const auto line = FindKey(sec, key);
+    if (line == npos)
+        return std::string(def);
+    const std::string& text = sec.Lines[line];
+    return text.substr(text.find('=') + 1);
+}
+
+bool TMemIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    const std::string sectionName = WithoutLineBreaks(section);
+    const std::string keyName = WithoutLineBreaks(key);
+    const std::string valueText = WithoutLineBreaks(value);
+    if (sectionName.find(']') != std::string::npos || keyName.find('=') != std::string::npos)
+        return false;
+
+    const auto s = FindSection(sectionName);
+    const auto existing = s == npos ? npos : FindKey(FSections[s], keyName);
+    // An existing line keeps the spelling of its key; only the value changes.
+    std::string line = existing == npos
+                           ? keyName + '=' + valueText
+                           : FSections[s].Lines[existing].substr(0, FSections[s].Lines[existing].find('=') + 1) +
+                                 valueText;
+    if (line.front() == ';' || IsHeaderLine(line))
+        return false;
+
+    if (existing != npos) {
+        FSections[s].Lines[existing] = std::move(line);
+        return true;
+    }
+    TSection& sec = FSections[s == npos ? AddSection(sectionName) : s];
+    sec.Lines.push_back(std::move(line));
+    IndexLine(sec, sec.Lines.size() - 1);
+    return true;
+}
+
+bool TMemIniFile::DeleteKey(std::string_view section, std::string_view key)
+{
+    const auto s = FindSection(section);
+    if (s == npos)
+        return false;
+    TSection& sec = FSections[s];
+    const auto line = FindKey(sec, key);
+    if (line == npos)
+        return false;
+    sec.Lines.erase(sec.Lines.begin() + static_cast<std::ptrdiff_t>(line));
+    RebuildIndex(sec);
+    return true;
+}
+
+bool TMemIniFile::SectionExists(std::string_view section) const { return FindSection(section) != npos; }
+
+std::string TMemIniFile::Text() const
+{
+    std::size_t size = 0;
+    for (const TSection& sec : FSections) {
+        size += sec.Name.size() + 4;
+        for (const std::string& line : sec.Lines)
+            size += line.size() + 1;
+    }
+    std::string text;
+    text.reserve(size);
+    for (const TSection& sec : FSections) {
+        text.append("[").append(sec.Name).append("]\n");
+        for (const std::string& line : sec.Lines)
+            text.append(line).append("\n");
+        text.append("\n");
+    }
+    return text;
+}
+
+bool TMemIniFile::UpdateFile() const noexcept
+{
+    try {
+        return !FFileName.empty() && SaveReplacing(FFileName, Text());
+    } catch (...) {
+        return false; // out of memory while building the text
+    }
+}
+
+bool operator==(const TMemIniFile& a, const TMemIniFile& b)
+{
+    return std::equal(a.FSections.begin(), a.FSections.end(), b.FSections.begin(), b.FSections.end(),
+                      [](const TMemIniFile::TSection& x, const TMemIniFile::TSection& y) {
+                          return x.Name == y.Name && x.Lines == y.Lines;
+                      });
+}

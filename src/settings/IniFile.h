@@ -1,0 +1,77 @@
+// The in-memory INI object: a whole file held as sections of lines, read and
+// written in memory and saved back in the program's own layout.
+//
+// Layout rules. Text is UTF-8 bytes, split into lines at LF; trailing CRs are
+// removed. Empty lines and lines beginning with ";" are skipped. A line is a
+// section header when it begins with "[" and its first "]" is its last
+// character, so "[0]=name]" is a key line. A header naming a section that
+// already exists (letter case ignored) continues that section. Lines before
+// the first header are dropped; every other line belongs to the current
+// section exactly as it stands. A key is the text before the first "=" of a
+// line, its value everything after it; lines without "=" are kept but never
+// match a key. Names match without regard to letter case, and a read, write
+// or delete uses the first matching line.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class TMemIniFile {
+public:
+    // An empty object; with a file name, UpdateFile saves to that file.
+    explicit TMemIniFile(std::string fileName = {});
+
+    static TMemIniFile FromText(std::string_view text, std::string fileName = {});
+    // Loads a regular file; nothing for a missing file, a directory, a FIFO or
+    // a device, or when reading fails.
+    static std::optional<TMemIniFile> FromFile(std::string fileName);
+
+    const std::string& FileName() const { return FFileName; }
+
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+    // Replaces the value of the key's line, or appends "key=value" at the end
+    // of its section, creating the section at the end. Line breaks in the
+    // names and the value become blanks. Returns false, changing nothing, when
+    // the line could not be read back as that key: a key holding "=", a
+    // section name holding "]", or a line that would read as a comment or a
+    // section header.
+    bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Removes the first line of the key; false when there is none.
+    bool DeleteKey(std::string_view section, std::string_view key);
+    bool SectionExists(std::string_view section) const;
+
+    // What a save writes: each section as its header, its lines and one empty
+    // line, with "\n" line ends.
+    std::string Text() const;
+    // Saves Text() to FileName() safely (see SafeSave.h). Never throws.
+    bool UpdateFile() const noexcept;
+
+    // Same sections with the same names and lines in the same order; the file
+    // name is not compared.
+    friend bool operator==(const TMemIniFile& a, const TMemIniFile& b);
+
+private:
+    struct TSection {
+        std::string Name;
+        std::vector<std::string> Lines;
+        // Hash of the case-folded key → indexes of the lines with a key of
+        // that hash, so reads in big sections need not scan every line.
+        std::unordered_multimap<std::size_t, std::size_t> KeyIndex;
+    };
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+    void AddLoadedLine(std::string line, std::size_t& current);
+    std::size_t FindSection(std::string_view name) const;
+    std::size_t AddSection(std::string name);
+    static std::size_t FindKey(const TSection& section, std::string_view key);
+    static void IndexLine(TSection& section, std::size_t lineIndex);
+    static void RebuildIndex(TSection& section);
+
+    std::string FFileName;
+    std::vector<TSection> FSections;
+    std::unordered_map<std::string, std::size_t> FSectionIndex; // case-folded name → index
+};

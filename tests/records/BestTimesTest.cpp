@@ -1,0 +1,143 @@
+#include "records/BestTimes.h"
+
+#include "settings/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TIniStore StoreOf(const std::string& text, const std::string& fileName = {})
+{
+    TIniStore store;
+    store.Assign(TMemIniFile::FromText(text, fileName));
+    return store;
+}
+
+// Entries as "sizes", "times" and "names" lines, "[n]" keys.
+std::string Entries(const std::vector<std::pair<int, std::string>>& sizes)
+{
+    std::string s = "[sizes]\n", t = "[times]\n", n = "[names]\n";
+    for (const auto& [index, size] : sizes) {
+        const std::string key = "[" + std::to_string(index) + "]=";
+        s += key + size + "\n";
+        t += key + std::to_string(100 + index) + "\n";
+        n += key + "p" + std::to_string(index) + "\n";
+    }
+    return s + t + n;
+}
+
+// The tree flattened in its order: "height.width.bombs time name".
+std::vector<std::string> Rows(const TBestTimes& tree)
+{
+    std::vector<std::string> rows;
+    for (const auto& [kH, tall] : tree)
+        for (const auto& [kW, wide] : tall.WideList)
+            for (const auto& [kB, record] : wide.BombList)
+                rows.push_back(SizeText(tall.Tall, wide.Wide, record.Bomb) + " " + record.Time + " " + record.Name);
+    return rows;
+}
+
+TEST(BestTimesTest, LookupsWalkTheListUpToTheFirstGap)
+{
+    struct Case {
+        std::string text;
+        int found9x9;   // FindSizeIndex("9", "9", "10")
+        int firstFree;
+        std::vector<std::string> loaded;
+    } cases[] = {
+        {"", -1, 0, {}},
+        {Entries({{0, "8.10.10"}, {1, "9.9.10"}, {3, "7.10.10"}}), 1, 2, {"8.10.10 100 p0", "9.9.10 101 p1"}},
+        {Entries({{0, "8.10.10"}, {3, "9.9.10"}}), -1, 1, {"8.10.10 100 p0"}},
+        {Entries({{0, "x"}, {1, "1.2"}, {2, "9.9.10"}}), 2, 3, {"9.9.10 102 p2"}},
+        {"[sizes]\n[0]=9.9.10\n[1]=8.10.10\n[times]\n[0]=100\n[1]=-1\n[names]\n[0]=p0\n[1]=p1\n", 0, 2,
+         {"9.9.10 100 p0"}},
+        {Entries({{0, "9.9.10"}}) + "[sizes]\n[1]=8.10.10\n[times]\n[1]=5\n", 0, 2, {"9.9.10 100 p0"}},
+    };
+    for (auto& c : cases) {
+        TIniStore store = StoreOf(c.text);
+        EXPECT_EQ(FindSizeIndex(store, "9", "9", "10"), c.found9x9) << c.text;
+        EXPECT_EQ(FirstFreeSizeIndex(store), c.firstFree) << c.text;
+        EXPECT_EQ(Rows(LoadBestTimes(store)), c.loaded) << c.text;
+    }
+}
+
+TEST(BestTimesTest, LaterDuplicateWinsAndIsWrittenBackAtTheFirstIndex)
+{
+    TIniStore store = StoreOf(Entries({{0, "9.9.10"}, {1, "1.10.1"}, {2, "2.10.1"}, {3, "3.10.1"}, {4, "4.10.1"},
+                                       {5, "9.9.10"}}) +
+                              "[dates]\n[5]=2004 03 15, 21:07\n");
+    const auto rows = Rows(LoadBestTimes(store));
+    EXPECT_EQ(rows.back(), "9.9.10 105 p5");
+    EXPECT_EQ(rows.size(), 5u);
+    EXPECT_EQ(store.ReadString("times", "[0]", ""), "105");
+    EXPECT_EQ(store.ReadString("names", "[0]", ""), "p5");
+    EXPECT_EQ(store.ReadString("dates", "[0]", ""), "2004 03 15, 21:07");
+    EXPECT_TRUE(store.Dirty()); // kept for the save at close
+}
+
+TEST(BestTimesTest, TheTreeSortsByPaddedText)
+{
+    TBestTimes tree;
+    for (const char* size : {"9.11.10", "9.100.10", "9.10.10", "10.9.1001", "10.9.10000", "10.9.1000", "9.10.5"}) {
+        const auto parts = SplitSizeKey(size);
+        ASSERT_TRUE(parts);
+        EXPECT_FALSE(StoreBestTime(tree, {parts->Height, parts->Width, parts->Bombs, "1", "n", ""}));
+    }
+    EXPECT_EQ(Rows(tree), (std::vector<std::string>{"9.10.5 1 n", "9.10.10 1 n", "9.100.10 1 n", "9.11.10 1 n",
+                                                     "10.9.1000 1 n", "10.9.10000 1 n", "10.9.1001 1 n"}));
+
+    // Same node under another spelling: the record is replaced, the node texts stay.
+    EXPECT_TRUE(StoreBestTime(tree, {"09", "10", "0005", "2", "m", "d"}));
+    EXPECT_EQ(Rows(tree).front(), "9.10.0005 2 m");
+}
+
+TEST(BestTimesTest, TextHelpers)
+{
+    // "height|width|bombs", or empty when the split fails.
+    const std::pair<const char*, const char*> splits[] = {
+        {"16.30.99", "16|30|99"}, {"1.2.3.4", "1|2|3.4"}, {"..", "||"}, {"a.b.c", "a|b|c"}, {"1.2", ""}, {"12", ""},
+    };
+    for (const auto& [value, expected] : splits) {
+        const auto parts = SplitSizeKey(value);
+        EXPECT_EQ(parts ? parts->Height + "|" + parts->Width + "|" + parts->Bombs : "", expected) << value;
+    }
+
+    struct Pad {
+        const char* text;
+        const char* fill;
+        std::size_t length;
+        const char* padded;
+    } pads[] = {{"9", "0", 2, "09"}, {"10", "0", 2, "10"}, {"100", "0", 2, "100"},
+                {"5", "0", 4, "0005"}, {"x", "", 3, "x"}, {"1", "ab", 4, "abab1"}};
+    for (const Pad& p : pads)
+        EXPECT_EQ(PadLeft(p.text, p.fill, p.length), p.padded) << p.text;
+
+    EXPECT_EQ(BestTimeDateText({2004, 3, 15, 21, 7, 59, 999}), "2004 03 15, 21:07");
+}
+
+TEST(BestTimesTest, WritingAnEntrySavesAtOnceOnlyWithoutTheTree)
+{
+    TTempFolder folder;
+    const std::string path = folder.File("Dravolt.ini");
+    const TBestTimeEntry entry{"16", "30", "99", "97", "x]=y", "2004 03 15, 21:07"};
+
+    TIniStore store = StoreOf("", path);
+    EXPECT_TRUE(WriteBestTimeEntry(store, 0, entry, false));
+    const std::string saved = ReadFileText(path);
+    EXPECT_EQ(saved, "[sizes]\n[0]=16.30.99\n\n[times]\n[0]=97\n\n[names]\n[0]=x]=y\n\n[dates]\n[0]=2004 03 15, 21:07\n\n");
+
+    TIniStore reloaded;
+    reloaded.Assign(TMemIniFile::FromFile(path));
+    EXPECT_EQ(Rows(LoadBestTimes(reloaded)), std::vector<std::string>{"16.30.99 97 x]=y"});
+
+    EXPECT_TRUE(WriteBestTimeEntry(store, 1, entry, true));
+    EXPECT_EQ(ReadFileText(path), saved);
+    EXPECT_TRUE(store.Dirty());
+
+    TIniStore unsaveable = StoreOf("", folder.File("missing/Dravolt.ini"));
+    EXPECT_FALSE(WriteBestTimeEntry(unsaveable, 0, entry, false));
+}
+
+} // namespace

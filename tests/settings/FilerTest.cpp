@@ -1,0 +1,110 @@
+#include "settings/Filer.h"
+#include "settings/IniStore.h"
+
+#include "settings/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+struct TToldMessages {
+    std::vector<std::string> Lines;
+    TTellFunction Tell()
+    {
+        return [this](const std::string& message) { Lines.push_back(message); };
+    }
+};
+
+TEST(FilerTest, AnEmptyFolderMeansTheWorkingDirectory)
+{
+    TTempFolder folder;
+    TWorkingFolder inside(folder.Path());
+    TToldMessages told;
+    const auto ini = OpenIniFile("Dravolt.ini", "", told.Tell());
+    ASSERT_TRUE(ini);
+    EXPECT_TRUE(told.Lines.empty());
+    EXPECT_EQ(ini->FileName(), std::filesystem::current_path() / "Dravolt.ini");
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder.File("Dravolt.ini")));
+    EXPECT_EQ(ini->Text(), "");
+}
+
+TEST(FilerTest, OpeningTellsWhatWentWrong)
+{
+    TTempFolder folder;
+    WriteFileText(folder.File("there.ini"), "[s]\nk=v\n");
+    std::filesystem::create_directory(folder.File("dir.ini"));
+    ASSERT_EQ(mkfifo(folder.File("fifo.ini").c_str(), 0600), 0);
+
+    struct Case {
+        std::string name;
+        std::string folder;
+        const char* message; // nullptr: opened without a message
+    } cases[] = {
+        {"there.ini", folder.Path(), nullptr},
+        {"there.ini", folder.Path() + "/", nullptr},
+        {"new.ini", folder.Path(), nullptr},
+        {"dir.ini", folder.Path(), "Could not open ini file."},
+        {"fifo.ini", folder.Path(), "Could not open ini file."},
+        {"x.ini", folder.File("missing"), "Could not create ini file"},
+    };
+    for (const Case& c : cases) {
+        TToldMessages told;
+        const auto ini = OpenIniFile(c.name, c.folder, told.Tell());
+        EXPECT_EQ(ini.has_value(), c.message == nullptr) << c.name;
+        EXPECT_EQ(told.Lines, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{}) << c.name;
+    }
+    EXPECT_EQ(OpenIniFile("there.ini", folder.Path(), {})->ReadString("s", "k", ""), "v");
+    EXPECT_EQ(OpenIniFile("there.ini", folder.Path() + "/", {})->FileName(), folder.File("there.ini"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder.File("new.ini")));
+}
+
+TEST(FilerTest, CreateEmptyFileNeverOpensWhatExists)
+{
+    TTempFolder folder;
+    WriteFileText(folder.File("kept"), "content");
+    ASSERT_EQ(mkfifo(folder.File("fifo").c_str(), 0600), 0);
+
+    EXPECT_TRUE(CreateEmptyFile(folder.File("new")));
+    EXPECT_EQ(std::filesystem::file_size(folder.File("new")), 0u);
+    EXPECT_FALSE(CreateEmptyFile(folder.File("kept")));
+    EXPECT_EQ(ReadFileText(folder.File("kept")), "content");
+    EXPECT_FALSE(CreateEmptyFile(folder.File("fifo")));
+    EXPECT_FALSE(CreateEmptyFile(folder.File("missing/new")));
+}
+
+TEST(IniStoreTest, TracksOpenAndDirty)
+{
+    TTempFolder folder;
+    TIniStore store;
+    store.WriteSetting("s", "k", "v");
+    EXPECT_EQ(store.ReadString("s", "k", "-1"), "-1");
+    EXPECT_FALSE(store.UpdateFile());
+
+    store.Assign(TMemIniFile::FromText("[s]\nold=1\n", folder.File("a.ini")));
+    ASSERT_TRUE(store.Open());
+    EXPECT_FALSE(store.Dirty());
+    store.WriteSetting("s", "bad=key", "v");
+    store.DeleteKey("s", "missing");
+    EXPECT_FALSE(store.Dirty());
+    store.WriteSetting("s", "k", "v");
+    EXPECT_TRUE(store.Dirty());
+    EXPECT_TRUE(store.UpdateFile());
+    EXPECT_FALSE(store.Dirty());
+    store.DeleteKey("S", "OLD");
+    EXPECT_TRUE(store.Dirty());
+    EXPECT_EQ(ReadFileText(folder.File("a.ini")), "[s]\nold=1\nk=v\n\n");
+
+    store.Assign(TMemIniFile::FromText("[s]\n", folder.File("missing/a.ini")));
+    store.WriteSetting("s", "k", "v");
+    EXPECT_FALSE(store.UpdateFile());
+    EXPECT_TRUE(store.Dirty());
+
+    store.Assign(std::nullopt);
+    EXPECT_FALSE(store.Open());
+    EXPECT_EQ(store.ReadString("s", "k", "-1"), "-1");
+}
+
+} // namespace
