@@ -22,7 +22,8 @@ struct RecordsTest : WindowFixture {
     void Win(int seconds)
     {
         Layout(kOneBomb);
-        window->FClockSeconds = seconds;
+        window->FClockSeconds = seconds - 1;
+        window->timClockTimer(); // the clock shows the seconds too
         Click(9, 2);
     }
     void Lose()
@@ -120,7 +121,11 @@ TEST_F(RecordsTest, CornerToCornerWinsAreRecordedButNotCompared)
 {
     WriteFile("Dravolt.ini", "[settings]\ncornerToCorner=1\n");
     ASSERT_TRUE(Start());
-    Win(3);
+    Layout({"....*.....", "..........", ".........."});
+    Panel().StartClick = true; // the corner start click floods to the far corner
+    Click(0, 0);
+    Panel().StartClick = false;
+    ASSERT_FALSE(window->FField->Enabled());
     EXPECT_TRUE(dialogTitles.empty());
     EXPECT_EQ(window->CurrentSessionGameCount(), 1);
 }
@@ -192,7 +197,7 @@ TEST_F(RecordsTest, CancelAtTheQuestionKeepsRunningAndSavesNothing)
     answers = {TMsgResult::Yes};
     EXPECT_TRUE(Close());
     EXPECT_NE(ReadFile("Dravolt.ini").find("freeClick=1"), std::string::npos);
-    EXPECT_EQ(ReadFile("DravoltHistory.ini"), "[session]\n0=20261208 - 21:07:05\n\n[20261208 - 21:07:05]\n1=10|10|0000\n\n");
+    EXPECT_EQ(ReadFile("DravoltHistory.ini"), "[session]\n0=20261208 - 21:07:05\n\n[20261208 - 21:07:05]\n1=1|1|0000\n\n");
 }
 
 TEST_F(RecordsTest, AutoSaveWritesWithoutAskingAndTwoRunsGetTheirOwnSessions)
@@ -201,6 +206,7 @@ TEST_F(RecordsTest, AutoSaveWritesWithoutAskingAndTwoRunsGetTheirOwnSessions)
     for (int run = 0; run < 2; ++run) {
         ASSERT_TRUE(Start());
         Lose();
+        window->actNewGameExecute(); // records the loss
         AnswerName("me");
         Win(4 + run);
         EXPECT_TRUE(Close());
@@ -211,7 +217,7 @@ TEST_F(RecordsTest, AutoSaveWritesWithoutAskingAndTwoRunsGetTheirOwnSessions)
     // Both runs saved in the same second: the second takes the next one.
     EXPECT_NE(history.find("0=20261208 - 21:07:05\n"), std::string::npos) << history;
     EXPECT_NE(history.find("1=20261208 - 21:07:06\n"), std::string::npos) << history;
-    EXPECT_NE(history.find("[20261208 - 21:07:06]\n2=0|5|0005\n1=10|10|0000\n"), std::string::npos) << history;
+    EXPECT_NE(history.find("[20261208 - 21:07:06]\n2=0|0|0005\n1=1|1|0000\n"), std::string::npos) << history;
 }
 
 TEST_F(RecordsTest, HistoryThatCannotBeOpenedAtCloseIsReportedAndTheProgramCloses)
@@ -283,9 +289,9 @@ TEST_F(RecordsTest, StatisticsViewListsCurrentFirstAndClearsIt)
         return int(QDialog::Accepted);
     });
     window->actViewStatsExecute();
-    EXPECT_EQ(dialogTitles, QStringList{"Stats"}.toVector().toStdVector());
+    EXPECT_EQ(dialogTitles, std::vector<QString>{"Stats"});
     EXPECT_EQ(chooser, (QStringList{"current", "20260102 - 11:00:00", "20260101 - 10:00:00"}));
-    EXPECT_EQ(rows, (QStringList{"Game #|Bombs Left|Average|Time", "|||", "1|10|10|0000"}));
+    EXPECT_EQ(rows, (QStringList{"Game #|Bombs Left|Average|Time", "|||", "1|1|1|0000"}));
     EXPECT_TRUE(buttonShown);
     EXPECT_EQ(afterClear, (QStringList{"20260102 - 11:00:00", "20260101 - 10:00:00"}));
     EXPECT_EQ(window->FSessions.Find("current"), nullptr);

@@ -306,6 +306,7 @@ TEST_F(WindowTest, MinimizeWithoutAGameStartsNoClockOnRestore)
 }
 
 struct SizeCase {
+    const char* Name;
     const char* Settings;
     QSize Client;
 };
@@ -324,10 +325,11 @@ TEST_P(WindowSizeTest, ClientAreaFollowsTheField)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, WindowSizeTest,
-                         ::testing::Values(SizeCase{"[settings]\nslotsDown=1\nslotsAcross=10\n", QSize(182, 81)},
-                                           SizeCase{"[settings]\nslotsDown=60\nslotsAcross=100\n", QSize(1622, 1025)},
-                                           SizeCase{"[settings]\n", QSize(182, 225)},
-                                           SizeCase{"[settings]\ndebug=7\n", QSize(182, 375)}));
+                         ::testing::Values(SizeCase{"Smallest", "[settings]\nslotsDown=1\nslotsAcross=10\n", QSize(182, 81)},
+                                           SizeCase{"Largest", "[settings]\nslotsDown=60\nslotsAcross=100\n", QSize(1622, 1025)},
+                                           SizeCase{"Default", "[settings]\n", QSize(182, 225)},
+                                           SizeCase{"DebugPanel", "[settings]\ndebug=7\n", QSize(182, 375)}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(WindowTest, GoSitsInTheMiddleOfTheTopBar)
 {
