@@ -1,0 +1,251 @@
+#include "e2e/E2eSupport.h"
+
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QThread>
+
+#include <algorithm>
+#include <thread>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kFakeTimeLibrary = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+
+} // namespace
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+TXServer::TXServer()
+{
+    // -displayfd makes the server pick a free display and tell its number.
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return;
+    FServer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    FServer.setChildProcessModifier([pipe] { ::close(pipe[0]); });
+    FServer.start("Xvfb", {"-displayfd", QString::number(pipe[1]), "-screen", "0", "2048x1536x24", "-nolisten",
+                           "tcp", "-noreset"});
+    ::close(pipe[1]);
+    if (!FServer.waitForStarted(10000)) {
+        ::close(pipe[0]);
+        return;
+    }
+    std::string number;
+    char c = 0;
+    while (::read(pipe[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    ::close(pipe[0]);
+    if (!number.empty())
+        FDisplay = ":" + QString::fromStdString(number);
+}
+
+TXServer::~TXServer()
+{
+    FServer.terminate();
+    if (!FServer.waitForFinished(5000)) {
+        FServer.kill();
+        FServer.waitForFinished(5000);
+    }
+}
+
+QString TXServer::Run(const QString& program, const QStringList& arguments, int timeoutMs) const
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", FDisplay);
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(2000);
+        return {};
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+QImage TXServer::Screenshot() const
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", FDisplay);
+    process.setProcessEnvironment(env);
+    process.start("import", {"-window", "root", "png:-"});
+    if (!process.waitForFinished(20000))
+        return {};
+    QImage image;
+    image.loadFromData(process.readAllStandardOutput(), "PNG");
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+TGame::TGame(const TXServer& x, const TOptions& options) : FX(x)
+{
+    if (!options.Settings.isEmpty()) {
+        QFile file(FFolder.filePath("Dravolt.ini"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(options.Settings.toUtf8());
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", x.Display());
+    env.remove("QT_QPA_PLATFORM");
+    env.insert("TZ", "UTC");
+    if (!options.FakeTime.isEmpty()) {
+        // A frozen wall clock deals a known layout; Qt's timers run on the
+        // real monotonic clock.
+        env.insert("LD_PRELOAD", kFakeTimeLibrary);
+        env.insert("FAKETIME", options.FakeTime);
+        env.insert("DONT_FAKE_MONOTONIC", "1");
+    }
+    FProcess.setProcessEnvironment(env);
+    FProcess.setWorkingDirectory(FFolder.path());
+    FProcess.setProcessChannelMode(QProcess::ForwardedChannels);
+    FProcess.start(DRAVOLT_PROGRAM, {});
+    if (!FProcess.waitForStarted(10000))
+        return;
+    WaitFor([this] {
+        const QStringList ids =
+            FX.Run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(FProcess.processId()), "--name",
+                               "^Dravolt$"})
+                .split('\n', Qt::SkipEmptyParts);
+        if (!ids.isEmpty())
+            FWindow = ids.first().toULong();
+        return FWindow != 0;
+    });
+    // There is no window manager to give the window the keyboard.
+    if (FWindow != 0)
+        FX.Run("xdotool", {"windowfocus", "--sync", QString::number(FWindow)});
+}
+
+TGame::~TGame()
+{
+    if (FProcess.state() != QProcess::NotRunning) {
+        FProcess.kill();
+        FProcess.waitForFinished(5000);
+    }
+}
+
+QString TGame::ReadFile(const QString& name) const
+{
+    QFile file(FFolder.filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QRect TGame::WindowGeometry(unsigned long window) const
+{
+    const QStringList lines =
+        FX.Run("xdotool", {"getwindowgeometry", "--shell", QString::number(window)}).split('\n', Qt::SkipEmptyParts);
+    QRect rect;
+    for (const QString& line : lines) {
+        const QString value = line.section('=', 1);
+        if (line.startsWith("X="))
+            rect.moveLeft(value.toInt());
+        else if (line.startsWith("Y="))
+            rect.moveTop(value.toInt());
+        else if (line.startsWith("WIDTH="))
+            rect.setWidth(value.toInt());
+        else if (line.startsWith("HEIGHT="))
+            rect.setHeight(value.toInt());
+    }
+    return rect;
+}
+
+QRect TGame::Geometry() const { return WindowGeometry(FWindow); }
+
+unsigned long TGame::OtherWindow() const
+{
+    const QStringList ids =
+        FX.Run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(FProcess.processId()), "--name", "."})
+            .split('\n', Qt::SkipEmptyParts);
+    for (const QString& id : ids)
+        if (id.toULong() != FWindow && WindowGeometry(id.toULong()).width() > 20)
+            return id.toULong();
+    return 0;
+}
+
+QPoint TGame::CellOnScreen(int col, int row, int rows) const
+{
+    const QRect window = Geometry();
+    return {window.left() + 8 + 3 + 16 * col, window.top() + MenuHeight(rows) + 51 + 3 + 16 * row};
+}
+
+QPoint TGame::CounterOnScreen(int rows) const
+{
+    const QRect window = Geometry();
+    return {window.left() + 8 + 7 + 1, window.top() + MenuHeight(rows) + 8 + 7 + 1};
+}
+
+QPoint TGame::ClockOnScreen(int rows) const
+{
+    const QRect window = Geometry();
+    return {window.right() - 8 - 7 - 57 + 2, window.top() + MenuHeight(rows) + 8 + 7 + 1};
+}
+
+QPoint TGame::GoOnScreen(int rows) const
+{
+    const QRect window = Geometry();
+    return {window.left() + window.width() / 2, window.top() + MenuHeight(rows) + 8 + 7 + 12};
+}
+
+void TGame::MoveTo(QPoint screen) const
+{
+    FX.Run("xdotool", {"mousemove", QString::number(screen.x()), QString::number(screen.y())});
+}
+
+void TGame::Click(QPoint screen, int button) const
+{
+    MoveTo(screen);
+    FX.Run("xdotool", {"click", QString::number(button)});
+}
+
+void TGame::Press(QPoint screen, int button) const
+{
+    MoveTo(screen);
+    FX.Run("xdotool", {"mousedown", QString::number(button)});
+}
+
+void TGame::Release(int button) const { FX.Run("xdotool", {"mouseup", QString::number(button)}); }
+
+void TGame::Key(const QString& keys) const { FX.Run("xdotool", {"key", "--delay", "30", keys}); }
+
+void TGame::KeyDown(const QString& key) const { FX.Run("xdotool", {"keydown", key}); }
+
+void TGame::KeyUp(const QString& key) const { FX.Run("xdotool", {"keyup", key}); }
+
+bool TGame::WaitForPixel(QPoint screen, const QColor& colour, std::chrono::milliseconds timeout) const
+{
+    return WaitFor([&] { return Pixel(screen) == colour; }, timeout);
+}
+
+bool TGame::WaitForExit(std::chrono::milliseconds timeout)
+{
+    return FProcess.waitForFinished(static_cast<int>(timeout.count()));
+}
+
+std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs)
+{
+    const int n = across * down;
+    std::vector<int> candidates(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        candidates[static_cast<std::size_t>(i)] = i;
+    std::vector<int> result;
+    for (int count = std::min(n, bombs); count > 0; --count) {
+        seed = seed * 134775813u + 1u;
+        const auto k = static_cast<std::size_t>((static_cast<std::uint64_t>(seed) * candidates.size()) >> 32);
+        result.push_back(candidates[k]);
+        candidates.erase(candidates.begin() + static_cast<std::ptrdiff_t>(k));
+    }
+    std::sort(result.begin(), result.end());
+    return result;
+}

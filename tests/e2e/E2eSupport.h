@@ -1,0 +1,92 @@
+// The built program in a real window: a private X server (Xvfb), the game
+// started in a fresh temporary folder, xdotool for the mouse and the keys, and
+// screenshots read back pixel by pixel. Every process started here is ended
+// by the destructors.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// A virtual X server on the first free display.
+class TXServer {
+public:
+    TXServer();
+    ~TXServer();
+    bool Running() const { return !FDisplay.isEmpty(); }
+    const QString& Display() const { return FDisplay; }
+
+    // Runs a command against this display and returns its standard output.
+    QString Run(const QString& program, const QStringList& arguments, int timeoutMs = 10000) const;
+    QImage Screenshot() const;
+
+private:
+    QProcess FServer;
+    QString FDisplay;
+};
+
+// Waits up to timeout for the condition, checking it every 20 ms.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// The game, started in its own temporary working folder.
+class TGame {
+public:
+    struct TOptions {
+        QString Settings = {}; // the initial Dravolt.ini, if any
+        QString FakeTime = {}; // a frozen wall clock for libfaketime, e.g. "2026-12-08 12:00:00"
+    };
+
+    TGame(const TXServer& x, const TOptions& options);
+    ~TGame();
+
+    bool Started() const { return FWindow != 0; }
+    QString Folder() const { return FFolder.path(); }
+    QString ReadFile(const QString& name) const;
+
+    // The main window: its position and size on screen, and the height of the
+    // menu bar above the client area.
+    QRect Geometry() const;
+    int MenuHeight(int rows) const { return Geometry().height() - (16 * rows + 65); }
+    // The top-left pixel of a cell on screen.
+    QPoint CellOnScreen(int col, int row, int rows) const;
+    QPoint CounterOnScreen(int rows) const;
+    QPoint ClockOnScreen(int rows) const;
+    QPoint GoOnScreen(int rows) const;
+
+    void MoveTo(QPoint screen) const;
+    void Click(QPoint screen, int button = 1) const;
+    void Press(QPoint screen, int button) const;
+    void Release(int button) const;
+    void Key(const QString& keys) const;    // e.g. "s", "Right", "alt+g"
+    void KeyDown(const QString& key) const;
+    void KeyUp(const QString& key) const;
+
+    QImage Shot() const { return FX.Screenshot(); }
+    QColor Pixel(QPoint screen) const { return Shot().pixelColor(screen); }
+    bool WaitForPixel(QPoint screen, const QColor& colour,
+                      std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
+
+    // Waits for the program to end by itself; false when it is still running.
+    bool WaitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    int ExitCode() const { return FProcess.exitCode(); }
+    // Any other top-level window of the program (a dialog), or 0.
+    unsigned long OtherWindow() const;
+    QRect WindowGeometry(unsigned long window) const;
+
+private:
+    const TXServer& FX;
+    QTemporaryDir FFolder;
+    QProcess FProcess;
+    unsigned long FWindow = 0;
+};
+
+// The bombs a field of the given size deals from the seed, computed here from
+// the generator's definition, independently of the program: linear indices.
+std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs);
