@@ -233,6 +233,13 @@ bool TGame::WaitForExit(std::chrono::milliseconds timeout)
     return FProcess.waitForFinished(static_cast<int>(timeout.count()));
 }
 
+void SaveShot(const QImage& image, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("DRAVOLT_E2E_SHOTS");
+    if (!folder.isEmpty())
+        image.save(folder + "/" + name + ".png");
+}
+
 std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs)
 {
     const int n = across * down;

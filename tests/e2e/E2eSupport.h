@@ -87,6 +87,10 @@ private:
     unsigned long FWindow = 0;
 };
 
+// Keeps a screenshot for a person to look at, when DRAVOLT_E2E_SHOTS names a
+// folder; tests never depend on it.
+void SaveShot(const QImage& image, const QString& name);
+
 // The bombs a field of the given size deals from the seed, computed here from
 // the generator's definition, independently of the program: linear indices.
 std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs);

@@ -37,3 +37,48 @@ TEST(EndToEnd, StartsPlaysTogglesAnOptionAndSavesItOnExit)
 }
 
 } // namespace
+
+namespace {
+
+TEST(EndToEnd, ZeroBombWinAsksForANameShowsThePictureAndSavesBothFiles)
+{
+    TXServer x;
+    ASSERT_TRUE(x.Running());
+    TGame game(x, {.Settings = "[settings]\nbombTotal=0\nautoSaveSessionStats=1\n",
+                   .FakeTime = "2026-12-08 12:00:00"});
+    ASSERT_TRUE(game.Started());
+    const QColor face = game.Pixel(game.CellOnScreen(5, 5, 10) + QPoint(6, 6));
+    game.Click(game.CellOnScreen(5, 5, 10) + QPoint(8, 8));
+
+    unsigned long prompt = 0;
+    ASSERT_TRUE(WaitFor([&] { return (prompt = game.OtherWindow()) != 0; }));
+    x.Run("xdotool", {"windowfocus", "--sync", QString::number(prompt)});
+    x.Run("xdotool", {"type", "--delay", "30", "Ann=]"});
+    game.Key("Return");
+    ASSERT_TRUE(WaitFor([&] { return game.OtherWindow() == 0; }));
+
+    // The built-in picture shows through the open cells; the grid lines stay.
+    const QImage shot = game.Shot();
+    int picture = 0;
+    for (int col = 0; col < 10; ++col)
+        for (int row = 0; row < 10; ++row) {
+            const QColor c = shot.pixelColor(game.CellOnScreen(col, row, 10) + QPoint(7, 9));
+            picture += c != face && c != QColor(192, 192, 192);
+        }
+    EXPECT_GT(picture, 60);
+    EXPECT_EQ(shot.pixelColor(game.CellOnScreen(3, 4, 10) + QPoint(15, 5)), QColor(128, 128, 128));
+    SaveShot(shot.copy(game.Geometry()), "win-picture");
+
+    game.Click(game.Geometry().topLeft() + QPoint(20, game.MenuHeight(10) / 2));
+    game.Key("x");
+    ASSERT_TRUE(game.WaitForExit());
+    const QString settings = game.ReadFile("Dravolt.ini");
+    EXPECT_TRUE(settings.contains("[sizes]\n[0]=10.10.0\n")) << settings.toStdString();
+    EXPECT_TRUE(settings.contains("[times]\n[0]=0\n")) << settings.toStdString();
+    EXPECT_TRUE(settings.contains("[names]\n[0]=Ann=]\n")) << settings.toStdString();
+    EXPECT_TRUE(settings.contains("[dates]\n[0]=2026 12 08, 12:00\n")) << settings.toStdString();
+    EXPECT_EQ(game.ReadFile("DravoltHistory.ini"),
+              "[session]\n0=20261208 - 12:00:00\n\n[20261208 - 12:00:00]\n1=0|0|0000\n\n");
+}
+
+} // namespace
