@@ -44,6 +44,8 @@ TfrmBestTime::TfrmBestTime(QWidget* parent) : QDialog(parent)
     grd->horizontalHeader()->setDefaultSectionSize(45);
     grd->horizontalHeader()->setMinimumSectionSize(0);
     grd->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Narrow columns: the captions need the room more than the padding does.
+    grd->horizontalHeader()->setStyleSheet("QHeaderView::section { padding: 1px 2px; }");
     grd->verticalHeader()->setDefaultSectionSize(20);
     grd->setShowGrid(true);
     grd->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -1,6 +1,24 @@
 #include "render/Fonts.h"
 
+#include <QStringList>
+
 #include <cmath>
+
+namespace {
+
+// "MS Sans Serif" is narrow; the closest installed widths are Arial's, which
+// Liberation Sans shares. Without it the captions of narrow controls clip.
+QFont Named(const std::string& name)
+{
+    static const bool substituted = [] {
+        QFont::insertSubstitutions("MS Sans Serif", QStringList{"Liberation Sans", "Arial", "DejaVu Sans"});
+        return true;
+    }();
+    (void)substituted;
+    return QFont(QString::fromStdString(name));
+}
+
+} // namespace
 
 int PointsToPixels(int points)
 {
@@ -9,7 +27,7 @@ int PointsToPixels(int points)
 
 QFont FontFor(const std::string& name, int points, TFontStyles styles)
 {
-    QFont font(QString::fromStdString(name));
+    QFont font = Named(name);
     font.setPixelSize(std::max(1, PointsToPixels(points)));
     font.setBold((styles & fsBold) != 0);
     font.setItalic((styles & fsItalic) != 0);
@@ -23,7 +41,7 @@ QFont FontFor(const std::string& name, int points, TFontStyles styles)
 
 QFont WindowFont()
 {
-    QFont font("MS Sans Serif");
+    QFont font = Named("MS Sans Serif");
     font.setPixelSize(PointsToPixels(8));
     return font;
 }

@@ -123,7 +123,7 @@ TGame::TGame(const TXServer& x, const TOptions& options) : FX(x)
     });
     // There is no window manager to give the window the keyboard.
     if (FWindow != 0)
-        FX.Run("xdotool", {"windowfocus", "--sync", QString::number(FWindow)});
+        Focus();
 }
 
 TGame::~TGame()
@@ -217,7 +217,12 @@ void TGame::Press(QPoint screen, int button) const
 
 void TGame::Release(int button) const { FX.Run("xdotool", {"mouseup", QString::number(button)}); }
 
-void TGame::Key(const QString& keys) const { FX.Run("xdotool", {"key", "--delay", "30", keys}); }
+void TGame::Key(const QString& keys) const
+{
+    FX.Run("xdotool", QStringList{"key", "--delay", "30"} + keys.split(' ', Qt::SkipEmptyParts));
+}
+
+void TGame::Focus() const { FX.Run("xdotool", {"windowfocus", "--sync", QString::number(FWindow)}); }
 
 void TGame::KeyDown(const QString& key) const { FX.Run("xdotool", {"keydown", key}); }
 
@@ -255,4 +260,87 @@ std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bom
     }
     std::sort(result.begin(), result.end());
     return result;
+}
+
+TKnownField::TKnownField(std::uint32_t seed, int across, int down, int bombs)
+    : FAcross(across), FDown(down), FBomb(static_cast<std::size_t>(across * down)),
+      FNumber(static_cast<std::size_t>(across * down)), FOpen(FBomb.size()), FFlag(FBomb.size())
+{
+    for (int i : ExpectedBombs(seed, across, down, bombs))
+        FBomb[static_cast<std::size_t>(i)] = true;
+    for (int row = 0; row < down; ++row)
+        for (int col = 0; col < across; ++col)
+            for (int dr = -1; dr <= 1; ++dr)
+                for (int dc = -1; dc <= 1; ++dc)
+                    if ((dc || dr) && Inside(col + dc, row + dr) && Bomb(col + dc, row + dr))
+                        ++FNumber[Index(col, row)];
+}
+
+bool TKnownField::Won() const
+{
+    for (std::size_t i = 0; i < FBomb.size(); ++i)
+        if (!FBomb[i] && !FOpen[i])
+            return false;
+    return true;
+}
+
+void TKnownField::Uncover(int col, int row)
+{
+    std::vector<QPoint> todo{{col, row}};
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        const std::size_t i = Index(p.x(), p.y());
+        if (FOpen[i] || FFlag[i] || FBomb[i])
+            continue;
+        FOpen[i] = true;
+        if (FNumber[i] != 0)
+            continue;
+        for (int dr = -1; dr <= 1; ++dr)
+            for (int dc = -1; dc <= 1; ++dc)
+                if (Inside(p.x() + dc, p.y() + dr))
+                    todo.emplace_back(p.x() + dc, p.y() + dr);
+    }
+}
+
+void TKnownField::Chord(int col, int row)
+{
+    for (int dr = -1; dr <= 1; ++dr)
+        for (int dc = -1; dc <= 1; ++dc)
+            if ((dc || dr) && Inside(col + dc, row + dr))
+                Uncover(col + dc, row + dr);
+}
+
+QPoint TKnownField::NextSafeCovered() const
+{
+    for (int row = 0; row < FDown; ++row)
+        for (int col = 0; col < FAcross; ++col)
+            if (!Bomb(col, row) && !Open(col, row))
+                return {col, row};
+    return {-1, -1};
+}
+
+QPoint TKnownField::ChordCandidate() const
+{
+    for (int row = 0; row < FDown; ++row)
+        for (int col = 0; col < FAcross; ++col) {
+            if (!Open(col, row) || Number(col, row) == 0)
+                continue;
+            bool allFlagged = true;
+            bool coveredSafe = false;
+            for (int dr = -1; dr <= 1; ++dr)
+                for (int dc = -1; dc <= 1; ++dc) {
+                    const int c = col + dc;
+                    const int r = row + dr;
+                    if ((!dc && !dr) || !Inside(c, r))
+                        continue;
+                    if (Bomb(c, r) && !Flagged(c, r))
+                        allFlagged = false;
+                    if (!Bomb(c, r) && !Open(c, r))
+                        coveredSafe = true;
+                }
+            if (allFlagged && coveredSafe)
+                return {col, row};
+        }
+    return {-1, -1};
 }

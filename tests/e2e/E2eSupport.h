@@ -64,7 +64,10 @@ public:
     void Click(QPoint screen, int button = 1) const;
     void Press(QPoint screen, int button) const;
     void Release(int button) const;
-    void Key(const QString& keys) const;    // e.g. "s", "Right", "alt+g"
+    void Key(const QString& keys) const; // e.g. "s", "alt+g", "Right Right Down"
+    // Gives the main window the keyboard again (there is no window manager
+    // to do it when a dialog closes).
+    void Focus() const;
     void KeyDown(const QString& key) const;
     void KeyUp(const QString& key) const;
 
@@ -94,3 +97,41 @@ void SaveShot(const QImage& image, const QString& name);
 // The bombs a field of the given size deals from the seed, computed here from
 // the generator's definition, independently of the program: linear indices.
 std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs);
+
+// The field the frozen clock deals, worked out in the test: which cells hold
+// bombs, their numbers, and what a click or a dual click opens, so that a
+// test can play a game to its end without reading the screen first.
+class TKnownField {
+public:
+    TKnownField(std::uint32_t seed, int across, int down, int bombs);
+
+    int Across() const { return FAcross; }
+    int Down() const { return FDown; }
+    bool Bomb(int col, int row) const { return FBomb[Index(col, row)]; }
+    int Number(int col, int row) const { return FNumber[Index(col, row)]; }
+    bool Open(int col, int row) const { return FOpen[Index(col, row)]; }
+    bool Flagged(int col, int row) const { return FFlag[Index(col, row)]; }
+    bool Won() const;
+
+    // What the game does, so that the model follows it.
+    void Uncover(int col, int row);
+    void ToggleFlag(int col, int row) { FFlag[Index(col, row)] = !FFlag[Index(col, row)]; }
+    void Chord(int col, int row);
+
+    // The first covered safe cell in reading order, or (-1, -1).
+    QPoint NextSafeCovered() const;
+    // An open number whose bombs are all flagged and which still has covered
+    // safe neighbours: a dual click there opens them. (-1, -1) when none.
+    QPoint ChordCandidate() const;
+
+private:
+    std::size_t Index(int col, int row) const { return static_cast<std::size_t>(col + row * FAcross); }
+    bool Inside(int col, int row) const { return col >= 0 && col < FAcross && row >= 0 && row < FDown; }
+
+    int FAcross;
+    int FDown;
+    std::vector<bool> FBomb;
+    std::vector<int> FNumber;
+    std::vector<bool> FOpen;
+    std::vector<bool> FFlag;
+};
