@@ -155,10 +155,8 @@ void TfrmDravolt::ApplyBackground()
     if (SameText(BackgroundChoice, kBackgroundCustom)) {
         // A file that cannot be decoded counts as a missing one.
         const QString path = QString::fromStdString(BackgroundFile);
-        TJpegResult picture;
-        if (IsJpegFileName(path))
-            picture = LoadJpegFile(path);
-        if (picture)
+        const TJpegResult picture = IsJpegFileName(path) ? LoadJpegFile(path) : TJpegResult{};
+        if (!picture.Image.isNull())
             imgWinner.SetPicture(picture.Image);
         else
             BackgroundChoice = kBackgroundDefault;
