@@ -99,12 +99,15 @@ TGame::TGame(const TXServer& x, const TOptions& options) : FX(x)
     env.insert("DISPLAY", x.Display());
     env.remove("QT_QPA_PLATFORM");
     env.insert("TZ", "UTC");
+    env.insert("LSAN_OPTIONS", "suppressions=" DRAVOLT_LSAN_SUPPRESSIONS ":print_suppressions=0");
     if (!options.FakeTime.isEmpty()) {
         // A frozen wall clock deals a known layout; Qt's timers run on the
         // real monotonic clock.
         env.insert("LD_PRELOAD", kFakeTimeLibrary);
         env.insert("FAKETIME", options.FakeTime);
         env.insert("DONT_FAKE_MONOTONIC", "1");
+        // A sanitized build would refuse to start behind the preloaded library.
+        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
     }
     FProcess.setProcessEnvironment(env);
     FProcess.setWorkingDirectory(FFolder.path());
