@@ -103,6 +103,10 @@ void TMemIniFile::AddLoadedLine(std::string line, std::size_t& current)
 {
     while (!line.empty() && line.back() == '\r')
         line.pop_back();
+    // Editors that write a byte-order mark put it before the first header,
+    // which would otherwise hide that section and everything in it.
+    if (current == npos && line.starts_with("\xEF\xBB\xBF"))
+        line.erase(0, 3);
     if (line.empty() || line.front() == ';')
         return;
     if (IsHeaderLine(line)) {

@@ -44,6 +44,9 @@ TEST(IniFileTest, ReadsFollowTheLoadRules)
         {"[]\nk=v", "", "k", "v"},
         {"[s]\nk=v\n[t]", "t", "k", kNone},
         {"[s]\n=v", "s", "", "v"},
+        // A byte-order mark before the first section, as some editors write.
+        {"\xEF\xBB\xBF[s]\r\nk=v\r\n", "s", "k", "v"},
+        {"[s]\n\xEF\xBB\xBFk=v\n", "s", "\xEF\xBB\xBFk", "v"},
     };
     for (const Case& c : cases) {
         const auto ini = TMemIniFile::FromText(c.text);
