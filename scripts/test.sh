@@ -14,6 +14,6 @@ cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDRAVOLT_SANITIZE=ON -DDRAVOLT_BUILD_BENCH=OFF
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVOLT_SANITIZE=ON -DDRAVOLT_BUILD_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
