@@ -414,11 +414,7 @@ void TMineField::MoveCursorTo(int col, int row)
     const int i = CellToIndex(col, row);
     if (i == CursorIndex)
         return;
-    if (ValidIndex(CursorIndex)) {
-        CellAtIndex(CursorIndex).HasCursor = false;
-        const TCellPos old = IndexToCell(CursorIndex);
-        RedrawCell(old.Col, old.Row);
-    }
+    TakeCursorOff();
     Cell(col, row).HasCursor = true;
     CursorIndex = i;
 }
@@ -543,67 +539,74 @@ void TMineField::RemarkFlags()
     }
 }
 
+void TMineField::TakeCursorOff()
+{
+    if (!ValidIndex(CursorIndex))
+        return;
+    CellAtIndex(CursorIndex).HasCursor = false;
+    const TCellPos cell = IndexToCell(CursorIndex);
+    RedrawCell(cell.Col, cell.Row);
+}
+
 void TMineField::SetKeyboardCursor(bool on)
 {
     const bool built = FGridAcross >= 2 && !FCells.empty();
     if (!built)
         return;
     if (on) {
-        if (ValidIndex(CursorIndex) && CursorIndex != 0) {
-            const TCellPos old = IndexToCell(CursorIndex);
-            CellAtIndex(CursorIndex).HasCursor = false;
-            RedrawCell(old.Col, old.Row);
-        }
+        if (CursorIndex != 0)
+            TakeCursorOff();
         PlaceCursorAt(0);
         RedrawCell(0, 0);
     } else if (CursorIndex != -1) {
-        if (ValidIndex(CursorIndex)) {
-            const TCellPos old = IndexToCell(CursorIndex);
-            CellAtIndex(CursorIndex).HasCursor = false;
-            CursorIndex = -1;
-            RedrawCell(old.Col, old.Row);
-        } else {
-            CursorIndex = -1;
-        }
+        TakeCursorOff();
+        CursorIndex = -1;
     }
 }
 
 // --- Gestures ---------------------------------------------------------------
 
+bool TMineField::CellAtClickPoint(TCellPos& cell)
+{
+    if (!CellAt(ClickPoint.X, ClickPoint.Y, cell))
+        return false;
+    MoveCursorTo(cell.Col, cell.Row);
+    return true;
+}
+
+void TMineField::RedrawForCursor(int col, int row)
+{
+    if (Host.KeyboardNavigationChecked())
+        RedrawCell(col, row);
+}
+
 void TMineField::LeftClick()
 {
     TCellPos cell;
-    if (!CellAt(ClickPoint.X, ClickPoint.Y, cell))
+    if (!CellAtClickPoint(cell))
         return;
-    MoveCursorTo(cell.Col, cell.Row);
-    if (ClickRefused(cell.Col, cell.Row)) {
-        if (Host.KeyboardNavigationChecked())
-            RedrawCell(cell.Col, cell.Row);
-        return;
-    }
-    UncoverCell(cell.Col, cell.Row);
+    if (ClickRefused(cell.Col, cell.Row))
+        RedrawForCursor(cell.Col, cell.Row);
+    else
+        UncoverCell(cell.Col, cell.Row);
 }
 
 void TMineField::RightClick()
 {
     TCellPos cell;
-    if (!CellAt(ClickPoint.X, ClickPoint.Y, cell))
+    if (!CellAtClickPoint(cell))
         return;
-    MoveCursorTo(cell.Col, cell.Row);
-    if (Cell(cell.Col, cell.Row).Cleared) {
-        if (Host.KeyboardNavigationChecked())
-            RedrawCell(cell.Col, cell.Row);
-        return;
-    }
-    ToggleFlag(cell.Col, cell.Row);
+    if (Cell(cell.Col, cell.Row).Cleared)
+        RedrawForCursor(cell.Col, cell.Row);
+    else
+        ToggleFlag(cell.Col, cell.Row);
 }
 
 void TMineField::DualClick()
 {
     TCellPos cell;
-    if (!CellAt(ClickPoint.X, ClickPoint.Y, cell))
+    if (!CellAtClickPoint(cell))
         return;
-    MoveCursorTo(cell.Col, cell.Row);
     RedrawCell(cell.Col, cell.Row);
     const TSlot& slot = Cell(cell.Col, cell.Row);
     if (slot.Cleared && !slot.Content.empty())

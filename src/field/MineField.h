@@ -110,6 +110,13 @@ public:
     void LoseGame();
 
     // --- Gestures at ClickPoint (mouse and keyboard of the plain panel)
+    // The cell under ClickPoint, with the keyboard cursor moved there; false
+    // outside the grid.
+    bool CellAtClickPoint(TCellPos& cell);
+    // A gesture that changes nothing still shows where the cursor went.
+    void RedrawForCursor(int col, int row);
+    // The cursor cell loses its frame and is redrawn; CursorIndex stays.
+    void TakeCursorOff();
     void LeftClick();
     void RightClick();
     void DualClick();

@@ -191,8 +191,7 @@ bool TPanelMineField::MoveCursorByArrow(int key)
     const int target = ArrowTarget(*this, key, CursorIndex);
     if (target == -1)
         return true; // the edge of the grid: consumed, nothing moves
-    CellAtIndex(CursorIndex).HasCursor = false;
-    RedrawIndex(CursorIndex);
+    TakeCursorOff();
     CellAtIndex(target).HasCursor = true;
     CursorIndex = target;
     RedrawIndex(target);

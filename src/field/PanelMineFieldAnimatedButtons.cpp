@@ -29,8 +29,7 @@ void TPanelMineFieldAnimatedButtons::LeftDown(int x, int y, bool rightHeld)
     PressedCell = cell;
     const TSlot& slot = Cell(cell.Col, cell.Row);
     if (IsFlagged(slot) || slot.Cleared) {
-        if (Host.KeyboardNavigationChecked())
-            RedrawCell(cell.Col, cell.Row);
+        RedrawForCursor(cell.Col, cell.Row);
     } else {
         DrawPressed(cell.Col, cell.Row, Host.UndecidedChecked() ? "?" : "");
     }
@@ -103,10 +102,7 @@ void TPanelMineFieldAnimatedButtons::MoveWithLeftHeld(int x, int y, bool rightHe
     if (PressedCell.Col != -1) {
         const TSlot& pressed = Cell(PressedCell.Col, PressedCell.Row);
         if (Host.KeyboardNavigationChecked()) {
-            if (ValidIndex(CursorIndex)) {
-                CellAtIndex(CursorIndex).HasCursor = false;
-                RedrawIndex(CursorIndex);
-            }
+            TakeCursorOff();
         } else if (!pressed.Cleared && pressed.Marker.empty()) {
             RedrawCell(PressedCell.Col, PressedCell.Row);
         }
@@ -114,8 +110,8 @@ void TPanelMineFieldAnimatedButtons::MoveWithLeftHeld(int x, int y, bool rightHe
             RedrawNeighbours(CellToIndex(PressedCell.Col, PressedCell.Row));
     }
     MoveCursorTo(cell.Col, cell.Row);
-    if (!DrawPressed(cell.Col, cell.Row, std::string()) && Host.KeyboardNavigationChecked())
-        RedrawCell(cell.Col, cell.Row);
+    if (!DrawPressed(cell.Col, cell.Row, std::string()))
+        RedrawForCursor(cell.Col, cell.Row);
     if (rightHeld)
         PressNeighbours(CellToIndex(cell.Col, cell.Row));
     PressedCell = cell;
@@ -211,9 +207,10 @@ bool TPanelMineFieldAnimatedButtons::HandleNavigationKey(int key, bool down)
             for (int i : leaving)
                 RedrawIndex(i);
         }
-        CellAtIndex(from).HasCursor = false;
-        if (!BlockPressed)
-            RedrawIndex(from);
+        if (BlockPressed)
+            CellAtIndex(from).HasCursor = false; // still inside the pressed block
+        else
+            TakeCursorOff();
         CellAtIndex(target).HasCursor = true;
         CursorIndex = target;
         if (BlockPressed) {
