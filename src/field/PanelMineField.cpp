@@ -35,10 +35,9 @@ void TPanelMineField::EnsureCanvas()
     const QSize size = GridPixelSize().expandedTo(QSize(1, 1));
     if (FCanvas.size() == size)
         return;
-    QImage canvas(size, QImage::Format_RGB32);
-    canvas.fill(FColors.Face);
-    QPainter(&canvas).drawImage(0, 0, FCanvas);
-    FCanvas = canvas;
+    // A new grid is always painted whole before anything else is drawn.
+    FCanvas = QImage(size, QImage::Format_RGB32);
+    FCanvas.fill(FColors.Face);
 }
 
 void TPanelMineField::DrawCell(int col, int row)

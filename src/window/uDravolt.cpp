@@ -127,12 +127,6 @@ void TfrmDravolt::ReadINI()
     ApplyBackground();
 }
 
-void TfrmDravolt::WriteSetting(TIniStore& ini, std::string_view section, std::string_view key,
-                               std::string_view value)
-{
-    ini.WriteSetting(section, key, value);
-}
-
 void TfrmDravolt::DebugLog(const QString& message)
 {
     if (!FDebug)
@@ -197,7 +191,7 @@ void TfrmDravolt::actAnimateExecute()
         actAnimate->setChecked(!actAnimate->isChecked());
         return;
     }
-    WriteSetting(FSettings, SettingsKeys::Section, SettingsKeys::InanimateButtons,
+    FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::InanimateButtons,
                  actAnimate->isChecked() ? "0" : "1");
     FField->NewGame(false);
     SelectFieldPanel(true);
@@ -212,7 +206,7 @@ void TfrmDravolt::actCornerToCornerExecute()
     }
     const bool on = actCornerToCorner->isChecked();
     FPlayMode = on ? "cornerToCorner" : "";
-    WriteSetting(FSettings, SettingsKeys::Section, SettingsKeys::CornerToCorner, OnOff(on));
+    FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::CornerToCorner, OnOff(on));
     FField->SetPlayMode(FPlayMode);
     if (timClock.isActive())
         actNewGameExecute();
@@ -220,7 +214,7 @@ void TfrmDravolt::actCornerToCornerExecute()
 
 void TfrmDravolt::actSizeForXPExecute()
 {
-    WriteSetting(FSettings, SettingsKeys::Section, SettingsKeys::SizeForXP, OnOff(actSizeForXP->isChecked()));
+    FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::SizeForXP, OnOff(actSizeForXP->isChecked()));
     WindowSized = false;
     actNewGameExecute();
 }
@@ -242,17 +236,17 @@ void TfrmDravolt::actSizeExecute()
     if (dialog.SlotsDown() != FField->SlotsDown()) {
         FField->SetSlotsDown(dialog.SlotsDown());
         WindowSized = false;
-        WriteSetting(FSettings, SettingsKeys::Section, SettingsKeys::SlotsDown, std::to_string(FField->SlotsDown()));
+        FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::SlotsDown, std::to_string(FField->SlotsDown()));
     }
     if (dialog.SlotsAcross() != FField->SlotsAcross()) {
         FField->SetSlotsAcross(dialog.SlotsAcross());
         WindowSized = false;
-        WriteSetting(FSettings, SettingsKeys::Section, SettingsKeys::SlotsAcross,
+        FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::SlotsAcross,
                      std::to_string(FField->SlotsAcross()));
     }
     if (dialog.BombTotal() != FField->BombTotal()) {
         FField->SetBombTotal(dialog.BombTotal());
-        WriteSetting(FSettings, SettingsKeys::Section, SettingsKeys::BombTotal, std::to_string(FField->BombTotal()));
+        FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::BombTotal, std::to_string(FField->BombTotal()));
     }
     actNewGameExecute();
 }
@@ -269,9 +263,9 @@ void TfrmDravolt::actSetBackgroundExecute()
     BackgroundFile = dialog.BackgroundFile().toStdString();
     StretchBackground = dialog.StretchBackground();
     ApplyBackground();
-    WriteSetting(FSettings, SettingsKeys::Section, SettingsKeys::Background, BackgroundChoice);
-    WriteSetting(FSettings, SettingsKeys::Section, SettingsKeys::BackgroundFile, BackgroundFile);
-    WriteSetting(FSettings, SettingsKeys::Section, SettingsKeys::BackgroundStretch, OnOff(StretchBackground));
+    FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::Background, BackgroundChoice);
+    FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::BackgroundFile, BackgroundFile);
+    FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::BackgroundStretch, OnOff(StretchBackground));
 }
 
 void TfrmDravolt::actAboutExecute()
@@ -284,7 +278,7 @@ void TfrmDravolt::actAboutExecute()
 
 void TfrmDravolt::ToggleOption(QAction* action, std::string_view key)
 {
-    WriteSetting(FSettings, SettingsKeys::Section, key, OnOff(action->isChecked()));
+    FSettings.WriteSetting(SettingsKeys::Section, key, OnOff(action->isChecked()));
 }
 
 void TfrmDravolt::actAccentAreaExecute()
@@ -320,7 +314,7 @@ void TfrmDravolt::SetFlagMarker(QAction* item)
         if (other != item)
             other->setChecked(false);
     const std::string hint = item->data().toString().toStdString();
-    WriteSetting(FSettings, SettingsKeys::Section, SettingsKeys::PreferredFlag, hint);
+    FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::PreferredFlag, hint);
     FField->SetPreferredMarker(hint);
     FField->RemarkFlags();
 }

@@ -84,7 +84,6 @@ public:
 
     // --- Settings
     void ReadINI();
-    void WriteSetting(TIniStore& ini, std::string_view section, std::string_view key, std::string_view value);
     void DebugLog(const QString& message);
     void ApplyBackground();
     void DetectXPBorder();
@@ -94,7 +93,7 @@ public:
     IzorvMineField* FField = nullptr; // the shown panel; not owned
     TPanelMineField* FPlainField = nullptr;
     TPanelMineFieldAnimatedButtons* FAnimatedField = nullptr;
-    TIniStore FSettings; // Dravolt.ini: FSettings.Open(), FSettings.Dirty()
+    TIniStore FSettings; // Dravolt.ini: Open(), Dirty() and WriteSetting()
     TIniStore FHistory;  // DravoltHistory.ini
     TSessionList FSessions;
     std::optional<TBestTimes> FBestTimes; // loaded by the first best-times view
