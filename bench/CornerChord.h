@@ -20,9 +20,9 @@ inline void SetUpCornerChord(TMineField& field)
     field.SetSafeCellTotal(field.CellCount() - 1);
     field.SetBombsLeft(1);
 
+    // The bomb stays covered under its flag, so its face is never drawn.
     TSlot& bomb = field.Cell(0, 0);
     bomb.Content = bomb.FaceText = "M";
-    bomb.FaceFontName = "Wingdings";
     for (const auto& [col, row] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{1, 1}}) {
         TSlot& number = field.Cell(col, row);
         number.Content = number.FaceText = "1";
