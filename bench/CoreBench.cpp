@@ -1,29 +1,11 @@
 // Dealing and playing the largest field, without drawing.
+#include "CornerChord.h"
+#include "QuietHost.h"
 #include "field/MineField.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-struct QuietHost final : FieldHost {
-    bool FreeClickChecked() const override { return false; }
-    bool KeyboardNavigationChecked() const override { return false; }
-    bool AccentClearedChecked() const override { return false; }
-    bool UndecidedChecked() const override { return false; }
-    void SetCounterText(const std::string&) override {}
-    void StartClock() override { Running = true; }
-    void StopClock() override { Running = false; }
-    bool ClockRunning() const override { return Running; }
-    void ShowWinnerImage() override {}
-    void StartPaintDelayer() override {}
-    void EnableUndo() override {}
-    void FocusNewGameButton() override {}
-    void SetLossPending() override {}
-    void RecordGameStat() override {}
-    void CheckBestTime() override {}
-    int CurrentSessionGameCount() const override { return 0; }
-    bool Running = false;
-};
 
 struct SteppingTime final : TimeSource {
     std::uint32_t Milliseconds = 0;
@@ -79,5 +61,24 @@ void BM_FloodWholeField(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FloodWholeField)->Unit(benchmark::kMicrosecond);
+
+// A dual click on the "1" beside the only bomb, flagged in the corner: the
+// chord floods the other 5,998 cells, then the win test runs.
+void BM_ChordOpensField(benchmark::State& state)
+{
+    QuietHost host;
+    SteppingTime time;
+    QuietField field(host, time);
+    for (auto _ : state) {
+        state.PauseTiming();
+        SetUpCornerChord(field);
+        state.ResumeTiming();
+        field.DualClick();
+        benchmark::DoNotOptimize(field.ClearedCount);
+    }
+    if (field.ClearedCount != field.CellCount() - 1)
+        state.SkipWithError("the chord left cells covered");
+}
+BENCHMARK(BM_ChordOpensField)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,29 +1,11 @@
 // Drawing the largest field into the panel's canvas.
+#include "CornerChord.h"
+#include "QuietHost.h"
 #include "field/PanelMineField.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-struct QuietHost final : FieldHost {
-    bool FreeClickChecked() const override { return false; }
-    bool KeyboardNavigationChecked() const override { return false; }
-    bool AccentClearedChecked() const override { return false; }
-    bool UndecidedChecked() const override { return false; }
-    void SetCounterText(const std::string&) override {}
-    void StartClock() override { Running = true; }
-    void StopClock() override { Running = false; }
-    bool ClockRunning() const override { return Running; }
-    void ShowWinnerImage() override {}
-    void StartPaintDelayer() override {}
-    void EnableUndo() override {}
-    void FocusNewGameButton() override {}
-    void SetLossPending() override {}
-    void RecordGameStat() override {}
-    void CheckBestTime() override {}
-    int CurrentSessionGameCount() const override { return 0; }
-    bool Running = false;
-};
 
 struct LargeField {
     QuietHost host;
@@ -99,5 +81,27 @@ void BM_FloodWithRedraws(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FloodWithRedraws)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The same chord as in the core benchmarks, drawn: 5,998 cells opened and
+// redrawn, then the win repaints the field; off and on screen as above.
+void BM_ChordWithRedraws(benchmark::State& state)
+{
+    LargeField field(0);
+    if (state.range(0) != 0) {
+        field.panel.resize(field.panel.sizeHint());
+        field.panel.show();
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        SetUpCornerChord(field.panel);
+        field.panel.SetEnabled(true);
+        state.ResumeTiming();
+        field.panel.DualClick();
+        benchmark::DoNotOptimize(field.panel.Canvas().constBits());
+    }
+    if (field.panel.ClearedCount != field.panel.CellCount() - 1)
+        state.SkipWithError("the chord left cells covered");
+}
+BENCHMARK(BM_ChordWithRedraws)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -7,7 +7,7 @@ packages=(
   g++ make cmake pkg-config
   qt6-base-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick faketime time
+  xvfb xauth xdotool imagemagick faketime time libx11-dev
   fonts-dejavu-core fonts-liberation2
   clang libclang-rt-dev
 )
