@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses of fuzz/ with clang in build-fuzz and runs
-# each one for a bounded time (seconds, default 60) on a scratch copy of its
-# seed corpus, so the committed corpus never changes. Exits non-zero when any
+# each one for a bounded time (seconds, default 60; one harness per core at a
+# time) on a scratch copy of its seed corpus, so the committed corpus never
+# changes. Exits non-zero when any
 # harness reports a crash, a leak, a timeout, too much memory or a sanitizer
 # error, and prints where the input that caused it was kept.
 # Needs clang and libclang-rt-dev (scripts/install-deps.sh installs them).
