@@ -28,6 +28,7 @@ struct TErrorManager {
 struct TDecodeState {
     jpeg_decompress_struct Info;
     TErrorManager Errors;
+    jpeg_progress_mgr Progress;
 };
 
 [[noreturn]] void Escape(TErrorManager& errors, TJpegFault fault, const char* message)
@@ -55,6 +56,14 @@ void OnMessage(j_common_ptr info, int level)
         OnError(info);
 }
 
+// libjpeg calls this before it reads more of the file, so a scan beyond the
+// limit is refused before it is decoded.
+void OnProgress(j_common_ptr info)
+{
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxJpegScans)
+        Escape(*reinterpret_cast<TErrorManager*>(info->err), TJpegFault::TooLarge, "The picture has too many scans.");
+}
+
 // The frame that the error callbacks longjmp back to. No object with a
 // destructor is alive here at any libjpeg call (the picture belongs to the
 // caller; the temporary that fills it is gone before the next call), so the
@@ -72,6 +81,8 @@ bool DecodeInto(TDecodeState& state, const unsigned char* data, std::size_t size
     }
 
     jpeg_create_decompress(&info);
+    state.Progress.progress_monitor = OnProgress;
+    info.progress = &state.Progress;
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
 

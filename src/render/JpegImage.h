@@ -15,11 +15,16 @@
 inline constexpr int kMaxJpegSide = 16384;
 inline constexpr std::int64_t kMaxJpegPixels = 100'000'000;
 inline constexpr std::int64_t kMaxJpegBytes = 64 * 1024 * 1024;
+// A progressive file may repeat its scans without end, and every scan walks
+// the whole picture again, so a small file could keep the decoder busy for
+// hours. Encoders write a dozen or so; more than this is refused as soon as
+// the scan after the limit begins.
+inline constexpr int kMaxJpegScans = 1000;
 
 enum class TJpegFault {
     None,
     Unreadable,  // no such file, not a regular file, or a read failed
-    TooLarge,    // more bytes or pixels than the limits above
+    TooLarge,    // more bytes, pixels or scans than the limits above
     Unsupported, // a colour space other than grey, YCbCr or RGB (CMYK, YCCK, ...)
     Corrupt,     // empty, not a JPEG, truncated or damaged
 };

@@ -75,6 +75,51 @@ QByteArray GradientJpeg()
     return EncodeJpeg(image, JCS_RGB);
 }
 
+// A grey progressive JPEG of the given number of scans: one DC scan, then the
+// same full AC scan again and again. libjpeg accepts a first AC scan of the
+// same coefficients once more, so each copy is a scan it decodes afresh.
+QByteArray RepeatedScanJpeg(int scans)
+{
+    QImage image(16, 16, QImage::Format_Grayscale8);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 16, x * 16, x * 16));
+
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = 16;
+    info.image_height = 16;
+    info.input_components = 1;
+    info.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&info);
+    static const jpeg_scan_info script[] = {{1, {0}, 0, 0, 0, 0}, {1, {0}, 1, 63, 0, 0}};
+    info.scan_info = script;
+    info.num_scans = 2;
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        auto row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray jpeg(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
+    std::free(buffer);
+
+    // The AC scan runs from the last start-of-scan marker to the end marker.
+    const qsizetype end = jpeg.size() - 2;
+    const qsizetype acScan = jpeg.lastIndexOf("\xFF\xDA");
+    const QByteArray scan = jpeg.mid(acScan, end - acScan);
+    jpeg.truncate(end);
+    for (int n = 2; n < scans; ++n)
+        jpeg.append(scan);
+    return jpeg.append("\xFF\xD9", 2);
+}
+
 // Patches the frame header; the marker bytes cannot occur in the tables before it.
 QByteArray WithClaimedSize(QByteArray jpeg, int width, int height)
 {
@@ -201,6 +246,20 @@ INSTANTIATE_TEST_SUITE_P(Claims, JpegClaimedSize,
                                          TClaimCase{"TooManyPixels", 12000, 9000, TJpegFault::TooLarge},
                                          TClaimCase{"AtTheSideLimit", 16384, 16, TJpegFault::Corrupt}),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// Every scan walks the whole picture again, so the count of scans is limited.
+TEST(JpegScans, UpToTheLimitDecodeBeyondItAreRefused)
+{
+    const TJpegResult plain = DecodeJpeg(RepeatedScanJpeg(2));
+    ASSERT_TRUE(plain) << plain.Error.toStdString();
+    ExpectNear(plain.Image.pixel(12, 8), qRgb(192, 192, 192), "two scans");
+
+    const TJpegResult atLimit = DecodeJpeg(RepeatedScanJpeg(kMaxJpegScans));
+    ASSERT_TRUE(atLimit) << atLimit.Error.toStdString();
+    EXPECT_EQ(atLimit.Image, plain.Image);
+
+    ExpectFailure(DecodeJpeg(RepeatedScanJpeg(kMaxJpegScans + 1)), TJpegFault::TooLarge);
+}
 
 TEST(JpegFile, DecodesLikeTheSameBytesInMemory)
 {
