@@ -17,3 +17,6 @@ echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVOLT_SANITIZE=ON -DDRAVOLT_BUILD_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+echo "== fuzz the file readers and the JPEG decoder"
+scripts/fuzz.sh 60
