@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 build=$PWD/build
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVOLT_CORE_ONLY=OFF -DDRAVOLT_SANITIZE=OFF -DDRAVOLT_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target bench_core bench_gui bench_minimal_window bench_first_frame dravolt
 
 work=$(mktemp -d)

@@ -9,7 +9,7 @@ scripts/install-deps.sh
 jobs=$(nproc)
 
 echo "== build and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVOLT_CORE_ONLY=OFF -DDRAVOLT_SANITIZE=OFF
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
