@@ -378,6 +378,12 @@ TEST_F(WindowTest, SizeDialogResizesOnlyForNewDimensions)
     Panel().ToggleFlag(3, 3);
     window->actSizeExecute();
     EXPECT_FALSE(Panel().Cell(3, 3).Marker.empty());
+
+    // OK without a change still deals a new game, at the same size.
+    dialogs.push_back([](QDialog&) { return int(QDialog::Accepted); });
+    window->actSizeExecute();
+    EXPECT_TRUE(Panel().Cell(3, 3).Marker.empty());
+    EXPECT_EQ(window->centralWidget()->size(), QSize(16 * 30 + 22, 16 * 16 + 65));
 }
 
 TEST_F(WindowTest, FlagMarkerChoiceRemarksTheFlags)
