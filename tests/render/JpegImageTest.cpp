@@ -28,7 +28,9 @@ namespace {
 
 // Writes a JPEG with libjpeg's compressor. The pixel bytes of each row are
 // taken as they stand: RGB888 as RGB, Grayscale8 as grey, RGBX8888 as CMYK.
-QByteArray EncodeJpeg(const QImage& image, J_COLOR_SPACE space, int quality = 95)
+// A scan script, when given, makes a progressive file of those scans.
+QByteArray EncodeJpeg(const QImage& image, J_COLOR_SPACE space, int quality = 95,
+                      const jpeg_scan_info* scans = nullptr, int scanCount = 0)
 {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
@@ -43,6 +45,10 @@ QByteArray EncodeJpeg(const QImage& image, J_COLOR_SPACE space, int quality = 95
     info.in_color_space = space;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    if (scans) {
+        info.scan_info = scans;
+        info.num_scans = scanCount;
+    }
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         auto row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(info.next_scanline)));
@@ -85,30 +91,8 @@ QByteArray RepeatedScanJpeg(int scans)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb(x * 16, x * 16, x * 16));
 
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = 16;
-    info.image_height = 16;
-    info.input_components = 1;
-    info.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&info);
     static const jpeg_scan_info script[] = {{1, {0}, 0, 0, 0, 0}, {1, {0}, 1, 63, 0, 0}};
-    info.scan_info = script;
-    info.num_scans = 2;
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        auto row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray jpeg(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
-    std::free(buffer);
+    QByteArray jpeg = EncodeJpeg(image, JCS_GRAYSCALE, 95, script, 2);
 
     // The AC scan runs from the last start-of-scan marker to the end marker.
     const qsizetype end = jpeg.size() - 2;
