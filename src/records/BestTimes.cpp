@@ -7,11 +7,10 @@
 namespace {
 
 namespace S = BestTimeSections;
-constexpr std::string_view kAbsent = "-1";
 
-std::string ReadEntry(const TIniStore& settings, std::string_view section, int n)
+std::optional<std::string> ReadEntry(const TIniStore& settings, std::string_view section, int n)
 {
-    return settings.ReadString(section, BestTimeKey(n), kAbsent);
+    return settings.ReadValue(section, BestTimeKey(n));
 }
 
 } // namespace
@@ -37,30 +36,82 @@ int FindSizeIndex(const TIniStore& settings, std::string_view height, std::strin
 {
     const std::string wanted = SizeText(height, width, bombs);
     for (int n = 0;; ++n) {
-        const std::string value = ReadEntry(settings, S::Sizes, n);
-        if (value == wanted)
-            return n;
-        if (value == kAbsent)
+        const auto value = ReadEntry(settings, S::Sizes, n);
+        if (!value)
             return -1;
+        if (*value == wanted)
+            return n;
     }
 }
 
 int FirstFreeSizeIndex(const TIniStore& settings)
 {
     int n = 0;
-    while (ReadEntry(settings, S::Sizes, n) != kAbsent)
+    while (ReadEntry(settings, S::Sizes, n))
         ++n;
     return n;
 }
 
-bool WriteBestTimeEntry(TIniStore& settings, int n, const TBestTimeEntry& entry, bool bestTimesLoaded)
+void WriteBestTimeEntry(TIniStore& settings, int n, const TBestTimeEntry& entry)
 {
     const std::string key = BestTimeKey(n);
     settings.WriteSetting(S::Sizes, key, SizeText(entry.Height, entry.Width, entry.Bombs));
     settings.WriteSetting(S::Times, key, entry.Time);
     settings.WriteSetting(S::Names, key, entry.Name);
     settings.WriteSetting(S::Dates, key, entry.Date);
-    return bestTimesLoaded || settings.UpdateFile();
+}
+
+std::optional<TBestTimeEntry> ReadBestTimeEntry(const TIniStore& settings, int n)
+{
+    const auto size = ReadEntry(settings, S::Sizes, n);
+    const auto time = ReadEntry(settings, S::Times, n);
+    const auto name = ReadEntry(settings, S::Names, n);
+    const auto parts = size ? SplitSizeKey(*size) : std::nullopt;
+    if (!parts || !time || !name)
+        return std::nullopt;
+    return TBestTimeEntry{parts->Height, parts->Width, parts->Bombs, *time, *name,
+                          settings.ReadString(S::Dates, BestTimeKey(n), "")};
+}
+
+TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& size, int seconds)
+{
+    TBestTimeJudgement judged;
+    judged.Index = FindSizeIndex(settings, size.Height, size.Width, size.Bombs);
+    judged.PromptName = "me";
+    if (judged.Index == -1)
+        return judged;
+    judged.StoredTime = settings.ReadString(S::Times, BestTimeKey(judged.Index), "-1");
+    judged.PromptName = ReadEntry(settings, S::Names, judged.Index).value_or("me");
+    if (judged.StoredTime == "-1")
+        return judged; // an entry without a time
+    const std::optional<int> best = StrToIntOpt(judged.StoredTime);
+    if (!best)
+        judged.Verdict = TBestTimeVerdict::Unreadable;
+    else if (*best <= seconds)
+        judged.Verdict = TBestTimeVerdict::NotBetter;
+    return judged;
+}
+
+TBestTimeSave SaveBestTime(TIniStore& settings, const TBestTimeEntry& entry, int seconds)
+{
+    bool stored = false;
+    const bool saved = settings.Transact([&](TIniStore& current) {
+        const TBestTimeJudgement judged = JudgeBestTime(current, {entry.Height, entry.Width, entry.Bombs}, seconds);
+        if (judged.Verdict != TBestTimeVerdict::NewBest)
+            return;
+        WriteBestTimeEntry(current, judged.Index != -1 ? judged.Index : FirstFreeSizeIndex(current), entry);
+        stored = true;
+    });
+    if (!saved)
+        return TBestTimeSave::Failed;
+    return stored ? TBestTimeSave::Stored : TBestTimeSave::Beaten;
+}
+
+void FollowBestTime(TBestTimes& bestTimes, const TIniStore& settings, const TSizeParts& size)
+{
+    const int n = FindSizeIndex(settings, size.Height, size.Width, size.Bombs);
+    if (const auto entry = n == -1 ? std::nullopt : ReadBestTimeEntry(settings, n))
+        StoreBestTime(bestTimes, *entry);
 }
 
 std::optional<TSizeParts> SplitSizeKey(std::string_view value)
@@ -102,18 +153,13 @@ TBestTimes LoadBestTimes(TIniStore& settings)
 {
     TBestTimes bestTimes;
     for (int n = 0;; ++n) {
-        const std::string size = ReadEntry(settings, S::Sizes, n);
-        const std::string time = ReadEntry(settings, S::Times, n);
-        const std::string name = ReadEntry(settings, S::Names, n);
-        if (size == kAbsent || time == kAbsent || name == kAbsent)
+        if (!ReadEntry(settings, S::Sizes, n) || !ReadEntry(settings, S::Times, n) || !ReadEntry(settings, S::Names, n))
             break;
-        const auto parts = SplitSizeKey(size);
-        if (!parts)
-            continue;
-        const TBestTimeEntry entry{parts->Height, parts->Width, parts->Bombs, time, name,
-                                   settings.ReadString(S::Dates, BestTimeKey(n), "")};
-        if (StoreBestTime(bestTimes, entry))
-            WriteBestTimeEntry(settings, FindSizeIndex(settings, entry.Height, entry.Width, entry.Bombs), entry, true);
+        const auto entry = ReadBestTimeEntry(settings, n);
+        if (!entry)
+            continue; // a size with fewer than two "."
+        if (StoreBestTime(bestTimes, *entry))
+            WriteBestTimeEntry(settings, FindSizeIndex(settings, entry->Height, entry->Width, entry->Bombs), *entry);
     }
     return bestTimes;
 }

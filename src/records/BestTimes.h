@@ -3,7 +3,8 @@
 // An entry n lives under the key "[n]" in four parallel sections: "sizes"
 // (height.width.bombs), "times" (seconds), "names" and "dates". The entries
 // form a list without gaps: readers walk n upward from 0 and stop at the
-// first missing "sizes" key. There is one entry per size.
+// first missing "sizes" key. There is one entry per size. A value "-1" is a
+// value like any other here: a player may be called "-1".
 #pragma once
 
 #include "field/TimeSource.h"
@@ -50,10 +51,38 @@ int FindSizeIndex(const TIniStore& settings, std::string_view height, std::strin
 int FirstFreeSizeIndex(const TIniStore& settings);
 
 // Writes entry n through WriteSetting in the order sizes, times, names,
-// dates. While the tree is not loaded the file is saved at once, and the
-// result is that of the save; otherwise the change waits for the save at
-// close and the result is true.
-bool WriteBestTimeEntry(TIniStore& settings, int n, const TBestTimeEntry& entry, bool bestTimesLoaded);
+// dates. Does not save the file.
+void WriteBestTimeEntry(TIniStore& settings, int n, const TBestTimeEntry& entry);
+
+// Entry n as stored; nothing when its "sizes", "times" or "names" key is
+// missing or its size has fewer than two ".".
+std::optional<TBestTimeEntry> ReadBestTimeEntry(const TIniStore& settings, int n);
+
+// How the time of a won game compares with the entry of its size.
+enum class TBestTimeVerdict {
+    NewBest,    // no entry, no time stored ("-1"), or a longer one
+    NotBetter,  // an equal time keeps the older record
+    Unreadable, // the stored time is no whole number
+};
+struct TBestTimeJudgement {
+    TBestTimeVerdict Verdict = TBestTimeVerdict::NewBest;
+    int Index = -1;         // the size's entry; -1 when it has none
+    std::string StoredTime; // as stored
+    std::string PromptName; // offered in the name prompt: the holder's, or "me" without one
+};
+TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& size, int seconds);
+
+// Stores a new best time and saves the file at once, under its lock and
+// judged once more against the file as it is then: when another run has
+// stored an equal or better time meanwhile, that one stays. The entry goes
+// where its size has one, otherwise at the first free index. When the file
+// cannot be read or saved, the entry is kept in memory for the next save.
+enum class TBestTimeSave { Stored, Beaten, Failed };
+TBestTimeSave SaveBestTime(TIniStore& settings, const TBestTimeEntry& entry, int seconds);
+
+// Puts the settings' entry for the size into the tree, so that the tree
+// shows what the file holds; nothing happens when the size has no entry.
+void FollowBestTime(TBestTimes& bestTimes, const TIniStore& settings, const TSizeParts& size);
 
 // Splits a "sizes" value at its first two "."; further dots stay in the
 // bombs. Nothing when there are fewer than two. No part has to be numeric.
@@ -72,7 +101,7 @@ bool StoreBestTime(TBestTimes& bestTimes, const TBestTimeEntry& entry);
 // two "." is skipped; the walk stops at the first missing "sizes", "times" or
 // "names" key ("dates" may be missing). When a size occurs twice the later
 // entry wins, and its values are written back at the first entry of that
-// size (in memory, as the tree then counts as loaded).
+// size, in memory: they reach the file with the next save.
 TBestTimes LoadBestTimes(TIniStore& settings);
 
 // Drops the tree with every node and record; it is absent afterwards.

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -35,11 +36,12 @@ TLocalDateTime NextSecond(const TLocalDateTime& when)
 TSessionList ReadSessionNames(const TIniStore& history)
 {
     TSessionList sessions;
+    // The list ends at the first missing key; a name "-1" is a name.
     for (int n = 0;; ++n) {
-        std::string name = history.ReadString(kSessionSection, std::to_string(n), kAbsent);
-        if (SameText(name, kAbsent))
+        std::optional<std::string> name = history.ReadValue(kSessionSection, std::to_string(n));
+        if (!name)
             return sessions;
-        sessions.Append(std::move(name));
+        sessions.Append(std::move(*name));
     }
 }
 
@@ -122,10 +124,10 @@ std::string WriteSession(TIniStore& history, const TGameList& games, const TLoca
     std::vector<std::string> listed;
     int k = 0;
     for (;; ++k) {
-        std::string name = history.ReadString(kSessionSection, std::to_string(k), kAbsent);
-        if (SameText(name, kAbsent))
+        std::optional<std::string> name = history.ReadValue(kSessionSection, std::to_string(k));
+        if (!name)
             break;
-        listed.push_back(std::move(name));
+        listed.push_back(std::move(*name));
     }
 
     // Two runs saving within the same second would otherwise share one

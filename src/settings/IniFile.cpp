@@ -163,13 +163,18 @@ void TMemIniFile::RebuildIndex(TSection& section)
 
 std::string TMemIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const
 {
+    return ReadValue(section, key).value_or(std::string(def));
+}
+
+std::optional<std::string> TMemIniFile::ReadValue(std::string_view section, std::string_view key) const
+{
     const auto s = FindSection(section);
     if (s == npos)
-        return std::string(def);
+        return std::nullopt;
     const TSection& sec = FSections[s];
     const auto line = FindKey(sec, key);
     if (line == npos)
-        return std::string(def);
+        return std::nullopt;
     const std::string& text = sec.Lines[line];
     return text.substr(text.find('=') + 1);
 }
@@ -240,7 +245,7 @@ std::string TMemIniFile::Text() const
 bool TMemIniFile::UpdateFile() const noexcept
 {
     try {
-        return !FFileName.empty() && SaveReplacing(FFileName, Text());
+        return !FFileName.empty() && SaveWholeFile(FFileName, Text());
     } catch (...) {
         return false; // out of memory while building the text
     }

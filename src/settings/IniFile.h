@@ -33,6 +33,8 @@ public:
     const std::string& FileName() const { return FFileName; }
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+    // The value, or nothing when the key is absent.
+    std::optional<std::string> ReadValue(std::string_view section, std::string_view key) const;
     // Replaces the value of the key's line, or appends "key=value" at the end
     // of its section, creating the section at the end. Line breaks in the
     // names and the value become blanks. Returns false, changing nothing, when
@@ -47,7 +49,7 @@ public:
     // What a save writes: each section as its header, its lines and one empty
     // line, with "\n" line ends.
     std::string Text() const;
-    // Saves Text() to FileName() safely (see SafeSave.h). Never throws.
+    // Saves Text() to FileName() with SaveWholeFile. Never throws.
     bool UpdateFile() const noexcept;
 
     // Same sections with the same names and lines in the same order; the file

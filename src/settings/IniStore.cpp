@@ -1,15 +1,25 @@
 #include "settings/IniStore.h"
 
+#include "settings/SafeSave.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+
 void TIniStore::Assign(std::optional<TMemIniFile> ini)
 {
     FOpen = ini.has_value();
     FIni = ini ? std::move(*ini) : TMemIniFile();
-    FDirty = false;
+    FChanges.clear();
 }
 
 std::string TIniStore::ReadString(std::string_view section, std::string_view key, std::string_view def) const
 {
-    return FOpen ? FIni.ReadString(section, key, def) : std::string(def);
+    return ReadValue(section, key).value_or(std::string(def));
+}
+
+std::optional<std::string> TIniStore::ReadValue(std::string_view section, std::string_view key) const
+{
+    return FOpen ? FIni.ReadValue(section, key) : std::nullopt;
 }
 
 bool TIniStore::SectionExists(std::string_view section) const { return FOpen && FIni.SectionExists(section); }
@@ -17,19 +27,61 @@ bool TIniStore::SectionExists(std::string_view section) const { return FOpen && 
 void TIniStore::WriteSetting(std::string_view section, std::string_view key, std::string_view value)
 {
     if (FOpen && FIni.WriteString(section, key, value))
-        FDirty = true;
+        FChanges.push_back({std::string(section), std::string(key), std::string(value)});
 }
 
 void TIniStore::DeleteKey(std::string_view section, std::string_view key)
 {
     if (FOpen && FIni.DeleteKey(section, key))
-        FDirty = true;
+        FChanges.push_back({std::string(section), std::string(key), std::nullopt});
 }
 
-bool TIniStore::UpdateFile()
+bool TIniStore::Rebase()
 {
-    if (!FOpen || !FIni.UpdateFile())
-        return false;
-    FDirty = false;
+    const std::string& name = FIni.FileName();
+    auto disk = TMemIniFile::FromFile(name);
+    if (!disk) {
+        struct stat info {};
+        if (name.empty() || stat(name.c_str(), &info) == 0 || errno != ENOENT)
+            return false;
+        disk = TMemIniFile(name); // removed meanwhile: the save makes it anew
+    }
+    for (const TChange& change : FChanges) {
+        if (change.Value)
+            disk->WriteString(change.Section, change.Key, *change.Value);
+        else
+            disk->DeleteKey(change.Section, change.Key);
+    }
+    FIni = std::move(*disk);
     return true;
 }
+
+bool TIniStore::Refresh()
+{
+    if (!FOpen)
+        return false;
+    const TFileLock lock(FIni.FileName()); // a file written in place is read whole
+    return Rebase();
+}
+
+bool TIniStore::Transact(const std::function<void(TIniStore&)>& change)
+{
+    if (!FOpen)
+        return false;
+    // Without the lock within its time the save goes ahead all the same: a
+    // run that hangs must not keep the others from saving.
+    const TFileLock lock(FIni.FileName());
+    if (lock.Locked())
+        RemoveLeftoverSaves(FIni.FileName());
+    // A file that cannot be read is not written over: the change is kept
+    // in memory for a later save.
+    const bool current = Rebase();
+    if (change)
+        change(*this);
+    if (!current || !FIni.UpdateFile())
+        return false;
+    FChanges.clear();
+    return true;
+}
+
+bool TIniStore::UpdateFile() { return Transact({}); }

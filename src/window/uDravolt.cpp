@@ -166,6 +166,7 @@ void TfrmDravolt::actNewGameExecute()
 {
     imgWinner.SetVisible(false);
     timClock.stop();
+    FClockAtLimit = false;
     actUndo->setEnabled(false);
     if (FLossPending)
         RecordGameStat();
@@ -324,8 +325,10 @@ void TfrmDravolt::SetFlagMarker(QAction* item)
 void TfrmDravolt::timClockTimer()
 {
     ++FClockSeconds;
-    if (FClockSeconds >= 9999)
+    if (FClockSeconds >= kClockLimit) {
         timClock.stop();
+        FClockAtLimit = true;
+    }
     lblTimer->setText(QString::number(FClockSeconds).rightJustified(4, '0'));
 }
 
@@ -340,7 +343,7 @@ void TfrmDravolt::actUndoExecute()
     FField->Undo();
     actUndo->setEnabled(false);
     lblCounter->setText(QString::number(FField->BombsLeft()));
-    timClock.start();
+    StartClock();
     FField->SetEnabled(true);
 }
 
@@ -361,7 +364,7 @@ void TfrmDravolt::FormResize()
             timClock.stop();
         }
     } else if (ClockPausedByMinimize) {
-        timClock.start();
+        StartClock();
         ClockPausedByMinimize = false;
     }
 }
@@ -373,7 +376,13 @@ bool TfrmDravolt::KeyboardNavigationChecked() const { return actKeyboardNavigati
 bool TfrmDravolt::AccentClearedChecked() const { return actAccentArea->isChecked(); }
 bool TfrmDravolt::UndecidedChecked() const { return actUndecided->isChecked(); }
 void TfrmDravolt::SetCounterText(const std::string& text) { lblCounter->setText(QString::fromStdString(text)); }
-void TfrmDravolt::StartClock() { timClock.start(); }
+void TfrmDravolt::StartClock()
+{
+    // A clock that has reached its limit stays there for the rest of the
+    // game, which then no longer counts as in progress.
+    if (!FClockAtLimit)
+        timClock.start();
+}
 void TfrmDravolt::StopClock() { timClock.stop(); }
 bool TfrmDravolt::ClockRunning() const { return timClock.isActive(); }
 void TfrmDravolt::StartPaintDelayer() { timPaintDelayer.start(); }

@@ -99,7 +99,9 @@ public:
     std::optional<TBestTimes> FBestTimes; // loaded by the first best-times view
     TfrmBestTime* FStatsView = nullptr;      // the statistics view while it shows
     bool FLossPending = false;
+    static constexpr int kClockLimit = 9999;
     int FClockSeconds = 0;
+    bool FClockAtLimit = false; // the clock reached kClockLimit in this game
     bool FDebug = false;
     std::string FPlayMode;
     bool WindowSized = false;

@@ -33,44 +33,45 @@ void TfrmDravolt::CheckBestTime()
 {
     if (!FPlayMode.empty())
         return; // corner-to-corner games are no records
-    const std::string height = std::to_string(FField->SlotsDown());
-    const std::string width = std::to_string(FField->SlotsAcross());
-    const std::string bombs = std::to_string(FField->BombTotal());
-    const int n = FindSizeIndex(FSettings, height, width, bombs);
-    if (n != -1) {
-        const std::string stored = FSettings.ReadString(BestTimeSections::Times, BestTimeKey(n), "-1");
-        if (stored != "-1") {
-            const std::optional<int> best = StrToIntOpt(stored);
-            if (!best) {
-                ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
-                               QString("The best time stored for %1 x %2 with %3 bombs is unreadable (\"%4\"), "
-                                       "so this game cannot be compared with it.")
-                                   .arg(Text(height), Text(width), Text(bombs), Text(stored)));
-                return;
-            }
-            if (*best <= FClockSeconds)
-                return; // an equal time keeps the older record
-        }
+    const TSizeParts size{std::to_string(FField->SlotsDown()), std::to_string(FField->SlotsAcross()),
+                          std::to_string(FField->BombTotal())};
+    // Another run may have stored a time for this size since this one read
+    // the file; an unreadable file leaves the copy in memory to judge by.
+    FSettings.Refresh();
+    const TBestTimeJudgement judged = JudgeBestTime(FSettings, size, FClockSeconds);
+    if (FBestTimes)
+        FollowBestTime(*FBestTimes, FSettings, size);
+    if (judged.Verdict == TBestTimeVerdict::Unreadable) {
+        ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
+                       QString("The best time stored for %1 x %2 with %3 bombs is unreadable (\"%4\"), "
+                               "so this game cannot be compared with it.")
+                           .arg(Text(size.Height), Text(size.Width), Text(size.Bombs), Text(judged.StoredTime)));
+        return;
     }
+    if (judged.Verdict == TBestTimeVerdict::NotBetter)
+        return; // an equal time keeps the older record
 
-    std::string name = "me";
-    if (n != -1) {
-        const std::string stored = FSettings.ReadString(BestTimeSections::Names, BestTimeKey(n), "-1");
-        if (stored != "-1")
-            name = stored;
-    }
     {
         TfrmGetName prompt(this);
-        prompt.SetPlayerName(QString::fromStdString(name));
+        prompt.SetPlayerName(Text(judged.PromptName));
         if (ExecDialog(prompt) == QDialog::Accepted) {
-            const TBestTimeEntry entry{height, width, bombs, std::to_string(FClockSeconds),
+            const TBestTimeEntry entry{size.Height, size.Width, size.Bombs, std::to_string(FClockSeconds),
                                        prompt.PlayerName().toStdString(), BestTimeDateText(FTime.LocalNow())};
-            const int index = n != -1 ? n : FirstFreeSizeIndex(FSettings);
-            if (!WriteBestTimeEntry(FSettings, index, entry, FBestTimes.has_value()))
+            switch (SaveBestTime(FSettings, entry, FClockSeconds)) {
+            case TBestTimeSave::Stored: break;
+            case TBestTimeSave::Beaten:
+                ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok,
+                               QString("Another Dravolt window has meanwhile stored an equal or better time for "
+                                       "%1 x %2 with %3 bombs, so that one stays the best time.")
+                                   .arg(Text(size.Height), Text(size.Width), Text(size.Bombs)));
+                break;
+            case TBestTimeSave::Failed:
                 ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
                                "Could not save Dravolt.ini: the new best time is kept until the program closes.");
+                break;
+            }
             if (FBestTimes)
-                StoreBestTime(*FBestTimes, entry);
+                FollowBestTime(*FBestTimes, FSettings, size);
         }
     }
     if (FField->PictureShown())
@@ -99,8 +100,11 @@ bool TfrmDravolt::SaveSessionStats()
     }));
     if (!FHistory.Open())
         return true;
-    WriteSession(FHistory, *current->Games, FTime.LocalNow());
-    if (!FHistory.UpdateFile())
+    // The session's key and name are chosen under the file's lock, so that
+    // runs closing at the same moment each get their own.
+    const bool saved = FHistory.Transact(
+        [&](TIniStore& history) { WriteSession(history, *current->Games, FTime.LocalNow()); });
+    if (!saved)
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
                        "Could not save DravoltHistory.ini: the stats of this session are lost.");
     return true;

@@ -51,8 +51,10 @@ TEST(BestTimesTest, LookupsWalkTheListUpToTheFirstGap)
         {Entries({{0, "8.10.10"}, {1, "9.9.10"}, {3, "7.10.10"}}), 1, 2, {"8.10.10 100 p0", "9.9.10 101 p1"}},
         {Entries({{0, "8.10.10"}, {3, "9.9.10"}}), -1, 1, {"8.10.10 100 p0"}},
         {Entries({{0, "x"}, {1, "1.2"}, {2, "9.9.10"}}), 2, 3, {"9.9.10 102 p2"}},
-        {"[sizes]\n[0]=9.9.10\n[1]=8.10.10\n[times]\n[0]=100\n[1]=-1\n[names]\n[0]=p0\n[1]=p1\n", 0, 2,
-         {"9.9.10 100 p0"}},
+        // Only a missing key ends the list: "-1" is a value like any other.
+        {"[sizes]\n[0]=9.9.10\n[1]=8.10.10\n[2]=-1\n[times]\n[0]=100\n[1]=-1\n[2]=3\n[names]\n[0]=-1\n[1]=p1\n"
+         "[2]=p2\n",
+         0, 3, {"8.10.10 -1 p1", "9.9.10 100 -1"}},
         {Entries({{0, "9.9.10"}}) + "[sizes]\n[1]=8.10.10\n[times]\n[1]=5\n", 0, 2, {"9.9.10 100 p0"}},
     };
     for (auto& c : cases) {
@@ -117,27 +119,99 @@ TEST(BestTimesTest, TextHelpers)
     EXPECT_EQ(BestTimeDateText({2004, 3, 15, 21, 7, 59, 999}), "2004 03 15, 21:07");
 }
 
-TEST(BestTimesTest, WritingAnEntrySavesAtOnceOnlyWithoutTheTree)
+TEST(BestTimesTest, WinsAreJudgedAgainstTheEntryOfTheirSize)
+{
+    const std::string stored = "[sizes]\n[0]=9.9.10\n[1]=3.10.1\n[times]\n[0]=50\n[1]=%T\n[names]\n[0]=Bo\n%N";
+    struct Case {
+        const char* time;  // stored for 3.10.1
+        const char* names; // the "names" line of entry 1
+        int seconds;
+        TBestTimeVerdict verdict;
+        const char* prompt;
+    } cases[] = {
+        {"30", "[1]=Cy\n", 29, TBestTimeVerdict::NewBest, "Cy"},
+        {"30", "[1]=Cy\n", 30, TBestTimeVerdict::NotBetter, "Cy"},
+        {"30", "[1]=-1\n", 31, TBestTimeVerdict::NotBetter, "-1"},
+        {"-1", "[1]=\n", 31, TBestTimeVerdict::NewBest, ""},
+        {"fast", "[1]=Cy\n", 1, TBestTimeVerdict::Unreadable, "Cy"},
+        {"30", "", 1, TBestTimeVerdict::NewBest, "me"}, // no name stored
+    };
+    for (const Case& c : cases) {
+        std::string text = stored;
+        text.replace(text.find("%T"), 2, c.time);
+        text.replace(text.find("%N"), 2, c.names);
+        const TBestTimeJudgement judged = JudgeBestTime(StoreOf(text), {"3", "10", "1"}, c.seconds);
+        EXPECT_EQ(judged.Verdict, c.verdict) << c.time << " " << c.seconds;
+        EXPECT_EQ(judged.PromptName, c.prompt) << c.time << " " << c.names;
+        EXPECT_EQ(judged.Index, 1);
+    }
+    EXPECT_EQ(JudgeBestTime(StoreOf(""), {"3", "10", "1"}, 9999).PromptName, "me");
+}
+
+// Two runs win the same size; the prompt of the slower one is open while the
+// faster one saves. Whichever saves last, the better time stays.
+TEST(BestTimesTest, TheBetterTimeSurvivesWhicheverRunSavesLast)
+{
+    for (const bool fasterSavesFirst : {true, false}) {
+        TTempFolder folder;
+        const std::string path = folder.File("Dravolt.ini");
+        WriteFileText(path, "[sizes]\n[0]=9.9.10\n[times]\n[0]=50\n[names]\n[0]=Bo\n[settings]\nfreeClick=0\n");
+        TIniStore fast, slow;
+        fast.Assign(TMemIniFile::FromFile(path));
+        slow.Assign(TMemIniFile::FromFile(path));
+        slow.WriteSetting("settings", "freeClick", "1"); // an option toggled meanwhile
+        const TBestTimeEntry fastEntry{"3", "10", "1", "20", "Ann", "d1"};
+        const TBestTimeEntry slowEntry{"3", "10", "1", "25", "Bea", "d2"};
+
+        TBestTimeSave fastSaved, slowSaved;
+        if (fasterSavesFirst) {
+            fastSaved = SaveBestTime(fast, fastEntry, 20);
+            slowSaved = SaveBestTime(slow, slowEntry, 25);
+        } else {
+            slowSaved = SaveBestTime(slow, slowEntry, 25);
+            fastSaved = SaveBestTime(fast, fastEntry, 20);
+        }
+        EXPECT_EQ(fastSaved, TBestTimeSave::Stored);
+        EXPECT_EQ(slowSaved, fasterSavesFirst ? TBestTimeSave::Beaten : TBestTimeSave::Stored);
+        TIniStore reloaded;
+        reloaded.Assign(TMemIniFile::FromFile(path));
+        EXPECT_EQ(Rows(LoadBestTimes(reloaded)), (std::vector<std::string>{"3.10.1 20 Ann", "9.9.10 50 Bo"}))
+            << fasterSavesFirst;
+        EXPECT_EQ(reloaded.ReadString("settings", "freeClick", ""), "1") << "saved with the best time";
+        ASSERT_TRUE(slow.Refresh());
+        EXPECT_EQ(JudgeBestTime(slow, {"3", "10", "1"}, 20).Verdict, TBestTimeVerdict::NotBetter);
+
+        TBestTimes tree;
+        FollowBestTime(tree, slow, {"3", "10", "1"});
+        EXPECT_EQ(Rows(tree), std::vector<std::string>{"3.10.1 20 Ann"}) << "the view follows the file";
+    }
+
+    TTempFolder folder;
+    TIniStore unsaveable = StoreOf("", folder.File("missing/Dravolt.ini"));
+    EXPECT_EQ(SaveBestTime(unsaveable, {"3", "10", "1", "20", "Ann", "d"}, 20), TBestTimeSave::Failed);
+    EXPECT_EQ(unsaveable.ReadString("times", "[0]", ""), "20") << "kept for the save at close";
+}
+
+TEST(BestTimesTest, NamesOfAnyKindComeBackAfterARestart)
 {
     TTempFolder folder;
     const std::string path = folder.File("Dravolt.ini");
-    const TBestTimeEntry entry{"16", "30", "99", "97", "x]=y", "2004 03 15, 21:07"};
-
+    const std::string names[] = {"-1", "", "=", "[x]", "a]b", std::string(200, 'n'), "Zoë 名前", ";x", "[y"};
     TIniStore store = StoreOf("", path);
-    EXPECT_TRUE(WriteBestTimeEntry(store, 0, entry, false));
-    const std::string saved = ReadFileText(path);
-    EXPECT_EQ(saved, "[sizes]\n[0]=16.30.99\n\n[times]\n[0]=97\n\n[names]\n[0]=x]=y\n\n[dates]\n[0]=2004 03 15, 21:07\n\n");
+    int height = 1;
+    for (const std::string& name : names)
+        ASSERT_EQ(SaveBestTime(store, {std::to_string(height++), "10", "1", "5", name, "d"}, 5), TBestTimeSave::Stored);
 
     TIniStore reloaded;
     reloaded.Assign(TMemIniFile::FromFile(path));
-    EXPECT_EQ(Rows(LoadBestTimes(reloaded)), std::vector<std::string>{"16.30.99 97 x]=y"});
-
-    EXPECT_TRUE(WriteBestTimeEntry(store, 1, entry, true));
-    EXPECT_EQ(ReadFileText(path), saved);
-    EXPECT_TRUE(store.Dirty());
-
-    TIniStore unsaveable = StoreOf("", folder.File("missing/Dravolt.ini"));
-    EXPECT_FALSE(WriteBestTimeEntry(unsaveable, 0, entry, false));
+    const TBestTimes tree = LoadBestTimes(reloaded);
+    ASSERT_EQ(tree.size(), std::size(names));
+    height = 1;
+    for (const std::string& name : names) {
+        const std::string h = std::to_string(height++);
+        EXPECT_EQ(tree.at(PadLeft(h, "0", 2)).WideList.at("10").BombList.at("0001").Name, name);
+        EXPECT_EQ(JudgeBestTime(reloaded, {h, "10", "1"}, 4).PromptName, name);
+    }
 }
 
 } // namespace

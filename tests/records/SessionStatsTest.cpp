@@ -39,9 +39,10 @@ TEST(SessionStatsTest, RunningAveragesTruncateTowardZero)
 
 TEST(SessionStatsTest, CurrentSessionGrowsAfterTheSavedOnesAndClears)
 {
-    TIniStore history = HistoryOf("[session]\n0=a\n1=b\n3=c\n");
+    TIniStore history = HistoryOf("[session]\n0=a\n1=-1\n3=c\n"); // "-1" is a name, the gap ends the list
     TSessionList sessions = ReadSessionNames(history);
     ASSERT_EQ(sessions.Count(), 2u);
+    EXPECT_EQ(sessions.Items()[1].Name, "-1");
     EXPECT_EQ(CurrentSessionGameCount(sessions), 0);
 
     const TGameStat& first = RecordGameStat(sessions, "0012", "x", {2024, 1, 2, 3, 4, 5, 6});
@@ -98,12 +99,13 @@ TEST(SessionStatsTest, SavedGamesAreReadOnce)
 TEST(SessionStatsTest, SessionsAreWrittenUnderFreshKeysAndNames)
 {
     TIniStore history = HistoryOf("[session]\n0=20240101 - 10:00:00\n");
+    history.WriteSetting("session", "1", "-1"); // taken: the next session goes after it
     const TGameList games{{"0010", {}, "3", 3, 3}, {"0020", {}, "-1", -1, 1}};
 
     EXPECT_EQ(WriteSession(history, games, {2024, 5, 6, 7, 8, 9, 0}), "20240506 - 07:08:09");
     EXPECT_EQ(WriteSession(history, games, {2024, 5, 6, 7, 8, 10, 0}), "20240506 - 07:08:10");
     EXPECT_EQ(WriteSession(history, {}, {2024, 5, 6, 7, 8, 11, 0}), "");
-    EXPECT_EQ(history.Ini().Text(), "[session]\n0=20240101 - 10:00:00\n1=20240506 - 07:08:09\n2=20240506 - 07:08:10\n\n"
+    EXPECT_EQ(history.Ini().Text(), "[session]\n0=20240101 - 10:00:00\n1=-1\n2=20240506 - 07:08:09\n3=20240506 - 07:08:10\n\n"
                                     "[20240506 - 07:08:09]\n2=-1|1|0020\n1=3|3|0010\n\n"
                                     "[20240506 - 07:08:10]\n2=-1|1|0020\n1=3|3|0010\n\n");
 }

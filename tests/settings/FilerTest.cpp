@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sys/stat.h>
 #include <vector>
 
@@ -83,7 +84,8 @@ TEST(IniStoreTest, TracksOpenAndDirty)
     EXPECT_EQ(store.ReadString("s", "k", "-1"), "-1");
     EXPECT_FALSE(store.UpdateFile());
 
-    store.Assign(TMemIniFile::FromText("[s]\nold=1\n", folder.File("a.ini")));
+    WriteFileText(folder.File("a.ini"), "[s]\nold=1\n");
+    store.Assign(TMemIniFile::FromFile(folder.File("a.ini")));
     ASSERT_TRUE(store.Open());
     EXPECT_FALSE(store.Dirty());
     store.WriteSetting("s", "bad=key", "v");
@@ -105,6 +107,65 @@ TEST(IniStoreTest, TracksOpenAndDirty)
     store.Assign(std::nullopt);
     EXPECT_FALSE(store.Open());
     EXPECT_EQ(store.ReadString("s", "k", "-1"), "-1");
+}
+
+// Two runs that loaded the same file each change their own keys; whichever
+// saves last, the file ends up with both runs' changes.
+TEST(IniStoreTest, SavesMergeWithWhatOtherRunsSaved)
+{
+    for (const bool firstSavesFirst : {true, false}) {
+        TTempFolder folder;
+        const std::string path = folder.File("Dravolt.ini");
+        WriteFileText(path, "[settings]\nfreeClick=0\nslotsDown=9\ndebug=7\n[names]\n[0]=Bo\n");
+        TIniStore first, second;
+        first.Assign(TMemIniFile::FromFile(path));
+        second.Assign(TMemIniFile::FromFile(path));
+
+        first.WriteSetting("settings", "freeClick", "1");
+        first.DeleteKey("settings", "debug");
+        first.WriteSetting("names", "[1]", "Ann");
+        second.WriteSetting("settings", "slotsDown", "16");
+        second.WriteSetting("settings", "freeClick", "0");
+        second.WriteSetting("settings", "freeClick", "1"); // the same in the end
+
+        TIniStore& early = firstSavesFirst ? first : second;
+        TIniStore& late = firstSavesFirst ? second : first;
+        ASSERT_TRUE(early.UpdateFile());
+        ASSERT_TRUE(late.UpdateFile());
+        EXPECT_EQ(ReadFileText(path), "[settings]\nfreeClick=1\nslotsDown=16\n\n[names]\n[0]=Bo\n[1]=Ann\n\n")
+            << firstSavesFirst;
+        EXPECT_EQ(late.Ini(), *TMemIniFile::FromFile(path)) << "the saving run sees what it saved";
+
+        // A key the later run deleted after the other changed it is gone,
+        // and a save without changes of its own keeps it so.
+        early.WriteSetting("settings", "slotsDown", "20");
+        ASSERT_TRUE(early.UpdateFile());
+        late.DeleteKey("settings", "slotsDown");
+        ASSERT_TRUE(late.UpdateFile());
+        ASSERT_TRUE(early.UpdateFile());
+        EXPECT_EQ(ReadFileText(path), "[settings]\nfreeClick=1\n\n[names]\n[0]=Bo\n[1]=Ann\n\n") << firstSavesFirst;
+    }
+}
+
+TEST(IniStoreTest, ChangesOfAFileThatCannotBeReadWaitInMemory)
+{
+    TTempFolder folder;
+    const std::string path = folder.File("Dravolt.ini");
+    WriteFileText(path, "[s]\nk=1\n");
+    TIniStore store;
+    store.Assign(TMemIniFile::FromFile(path));
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path); // replaced by a folder
+
+    EXPECT_FALSE(store.Refresh());
+    EXPECT_FALSE(store.Transact([](TIniStore& s) { s.WriteSetting("s", "n", "2"); }));
+    EXPECT_EQ(store.ReadString("s", "n", "-1"), "2");
+    EXPECT_EQ(store.ReadString("s", "k", "-1"), "1");
+    EXPECT_TRUE(store.Dirty());
+
+    std::filesystem::remove(path); // gone: saved anew with this run's changes only
+    EXPECT_TRUE(store.UpdateFile());
+    EXPECT_EQ(ReadFileText(path), "[s]\nn=2\n\n");
 }
 
 } // namespace

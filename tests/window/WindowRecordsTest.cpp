@@ -91,17 +91,42 @@ TEST_F(RecordsTest, CancelledPromptChangesNothing)
     EXPECT_EQ(window->FBestTimes->at("03").WideList.at("10").BombList.at("0001").Time, "30");
 }
 
-TEST_F(RecordsTest, WithTheTreeLoadedANewBestWaitsForTheCloseAndEntersTheTree)
+TEST_F(RecordsTest, WithTheTreeLoadedANewBestStillReachesTheDiskAtOnceAndEntersTheTree)
 {
     ASSERT_TRUE(Start());
     window->actBestTimeExecute();
     AnswerName("Di");
     Win(12);
-    EXPECT_EQ(ReadFile("Dravolt.ini"), "");
-    EXPECT_EQ(window->FBestTimes->at("03").WideList.at("10").BombList.at("0001").Name, "Di");
-    window->actAutoSaveStats->trigger();
-    EXPECT_TRUE(Close());
     EXPECT_NE(ReadFile("Dravolt.ini").find("[0]=Di\n"), std::string::npos);
+    EXPECT_EQ(window->FBestTimes->at("03").WideList.at("10").BombList.at("0001").Name, "Di");
+}
+
+// Another window saved a record for the same size after this one started.
+TEST_F(RecordsTest, WinsAreJudgedAgainstTheFileAsItIsNow)
+{
+    ASSERT_TRUE(Start());
+    window->actBestTimeExecute(); // the tree follows the file too
+    dialogTitles.clear();
+    window->actFreeClick->trigger();
+    WriteFile("Dravolt.ini", "[sizes]\n[0]=3.10.1\n[times]\n[0]=20\n[names]\n[0]=Bo\n");
+    Win(20);
+    EXPECT_TRUE(dialogTitles.empty()) << "an equal time stored by another run asks nothing";
+    EXPECT_EQ(window->FBestTimes->at("03").WideList.at("10").BombList.at("0001").Name, "Bo");
+
+    // While the prompt is open the other window stores a better time still.
+    dialogs.push_back([this](QDialog& dialog) {
+        WriteFile("Dravolt.ini", "[sizes]\n[0]=3.10.1\n[times]\n[0]=15\n[names]\n[0]=Cy\n");
+        dynamic_cast<TfrmGetName&>(dialog).edtName->setText("Di");
+        return int(QDialog::Accepted);
+    });
+    Win(18);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].Text.startsWith("Another Dravolt window")) << messages[0].Text.toStdString();
+    const std::string saved = ReadFile("Dravolt.ini");
+    EXPECT_NE(saved.find("[0]=15\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[0]=Cy\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("freeClick=1\n"), std::string::npos) << "this run's option went with the save";
+    EXPECT_EQ(window->FBestTimes->at("03").WideList.at("10").BombList.at("0001").Time, "15");
 }
 
 TEST_F(RecordsTest, UnreadableStoredTimeIsReportedAndNothingIsPrompted)

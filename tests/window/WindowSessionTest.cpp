@@ -253,10 +253,22 @@ TEST_F(WindowTest, ClockShowsFourDigitsAndStopsAt9999)
     window->timClockTimer();
     EXPECT_EQ(Clock(), "9999");
     EXPECT_FALSE(window->timClock.isActive());
-    // Play goes on, but no game counts as in progress: switching asks nothing.
+    // Play goes on, but nothing starts the clock again in this game: not a
+    // click, not an undone loss.
     EXPECT_TRUE(window->FField->Enabled());
+    Click(2, 0);
+    EXPECT_FALSE(window->timClock.isActive());
+    Click(0, 0);
+    window->actUndo->trigger();
+    EXPECT_FALSE(window->timClock.isActive());
+    EXPECT_EQ(window->FClockSeconds, 9999);
+    // No game counts as in progress: switching asks nothing.
     window->actAnimate->trigger();
     EXPECT_TRUE(messages.empty());
+    // The next game's clock runs again.
+    Layout({"*.........", "..........", ".........."});
+    Click(1, 0);
+    EXPECT_TRUE(window->timClock.isActive());
 }
 
 TEST_F(WindowTest, UndoResumesTheClockFromTheLoss)
