@@ -88,10 +88,11 @@ QImage TXServer::Screenshot() const
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-TGame::TGame(const TXServer& x, const TOptions& options) : FX(x)
+TGame::TGame(const TXServer& x, const TOptions& options)
+    : FX(x), FFolderPath(options.Folder.isEmpty() ? FFolder.path() : options.Folder)
 {
     if (!options.Settings.isEmpty()) {
-        QFile file(FFolder.filePath("Dravolt.ini"));
+        QFile file(FFolderPath + "/Dravolt.ini");
         if (file.open(QIODevice::WriteOnly))
             file.write(options.Settings.toUtf8());
     }
@@ -105,19 +106,20 @@ TGame::TGame(const TXServer& x, const TOptions& options) : FX(x)
         // real monotonic clock.
         env.insert("LD_PRELOAD", kFakeTimeLibrary);
         env.insert("FAKETIME", options.FakeTime);
-        env.insert("DONT_FAKE_MONOTONIC", "1");
+        if (!options.FakeTimers)
+            env.insert("DONT_FAKE_MONOTONIC", "1");
         // A sanitized build would refuse to start behind the preloaded library.
         env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
     }
     FProcess.setProcessEnvironment(env);
-    FProcess.setWorkingDirectory(FFolder.path());
+    FProcess.setWorkingDirectory(FFolderPath);
     FProcess.setProcessChannelMode(QProcess::ForwardedChannels);
     FProcess.start(DRAVOLT_PROGRAM, {});
     if (!FProcess.waitForStarted(10000))
         return;
     WaitFor([this] {
         const QStringList ids =
-            FX.Run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(FProcess.processId()), "--name",
+            FX.Run("xdotool", {"search", "--all", "--onlyvisible", "--pid", QString::number(FProcess.processId()), "--name",
                                "^Dravolt$"})
                 .split('\n', Qt::SkipEmptyParts);
         if (!ids.isEmpty())
@@ -139,7 +141,7 @@ TGame::~TGame()
 
 QString TGame::ReadFile(const QString& name) const
 {
-    QFile file(FFolder.filePath(name));
+    QFile file(FFolderPath + "/" + name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
@@ -169,7 +171,7 @@ QRect TGame::Geometry() const { return WindowGeometry(FWindow); }
 unsigned long TGame::OtherWindow() const
 {
     const QStringList ids =
-        FX.Run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(FProcess.processId()), "--name", "."})
+        FX.Run("xdotool", {"search", "--all", "--onlyvisible", "--pid", QString::number(FProcess.processId()), "--name", "."})
             .split('\n', Qt::SkipEmptyParts);
     for (const QString& id : ids)
         if (id.toULong() != FWindow && WindowGeometry(id.toULong()).width() > 20)
@@ -201,6 +203,12 @@ QPoint TGame::GoOnScreen(int rows) const
     return {window.left() + window.width() / 2, window.top() + MenuHeight(rows) + 8 + 7 + 12};
 }
 
+void TGame::MoveWindow(QPoint screen) const
+{
+    FX.Run("xdotool", {"windowmove", "--sync", QString::number(FWindow), QString::number(screen.x()),
+                       QString::number(screen.y())});
+}
+
 void TGame::MoveTo(QPoint screen) const
 {
     FX.Run("xdotool", {"mousemove", QString::number(screen.x()), QString::number(screen.y())});
@@ -230,6 +238,26 @@ void TGame::Focus() const { FX.Run("xdotool", {"windowfocus", "--sync", QString:
 void TGame::KeyDown(const QString& key) const { FX.Run("xdotool", {"keydown", key}); }
 
 void TGame::KeyUp(const QString& key) const { FX.Run("xdotool", {"keyup", key}); }
+
+bool TGame::AnswerNamePrompt(const QString& name) const
+{
+    unsigned long prompt = 0;
+    if (!WaitFor([&] { return (prompt = OtherWindow()) != 0; }))
+        return false;
+    FX.Run("xdotool", {"windowfocus", "--sync", QString::number(prompt)});
+    FX.Run("xdotool", {"type", "--delay", "30", name});
+    Key("Return");
+    const bool closed = WaitFor([&] { return OtherWindow() == 0; });
+    Focus();
+    return closed;
+}
+
+void TGame::ExitThroughTheMenu(int rows) const
+{
+    Click(Geometry().topLeft() + QPoint(20, MenuHeight(rows) / 2));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    Key("x");
+}
 
 bool TGame::WaitForPixel(QPoint screen, const QColor& colour, std::chrono::milliseconds timeout) const
 {

@@ -41,13 +41,15 @@ public:
     struct TOptions {
         QString Settings = {}; // the initial Dravolt.ini, if any
         QString FakeTime = {}; // a frozen wall clock for libfaketime, e.g. "2026-12-08 12:00:00"
+        QString Folder = {};   // a working folder shared with other games; empty: a fresh one
+        bool FakeTimers = false; // the timers follow FakeTime too (a clock sped up with "+0 x2000")
     };
 
     TGame(const TXServer& x, const TOptions& options);
     ~TGame();
 
     bool Started() const { return FWindow != 0; }
-    QString Folder() const { return FFolder.path(); }
+    QString Folder() const { return FFolderPath; }
     QString ReadFile(const QString& name) const;
 
     // The main window: its position and size on screen, and the height of the
@@ -60,6 +62,9 @@ public:
     QPoint ClockOnScreen(int rows) const;
     QPoint GoOnScreen(int rows) const;
 
+    // Puts the main window's top-left corner there (games in one display
+    // would otherwise cover each other).
+    void MoveWindow(QPoint screen) const;
     void MoveTo(QPoint screen) const;
     void Click(QPoint screen, int button = 1) const;
     void Press(QPoint screen, int button) const;
@@ -70,6 +75,10 @@ public:
     void Focus() const;
     void KeyDown(const QString& key) const;
     void KeyUp(const QString& key) const;
+    // Types the name into the name prompt that is opening and confirms it.
+    bool AnswerNamePrompt(const QString& name) const;
+    // Game > Exit.
+    void ExitThroughTheMenu(int rows) const;
 
     QImage Shot() const { return FX.Screenshot(); }
     QColor Pixel(QPoint screen) const { return Shot().pixelColor(screen); }
@@ -86,6 +95,7 @@ public:
 private:
     const TXServer& FX;
     QTemporaryDir FFolder;
+    QString FFolderPath;
     QProcess FProcess;
     unsigned long FWindow = 0;
 };

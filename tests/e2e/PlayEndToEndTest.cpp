@@ -82,20 +82,9 @@ protected:
     QImage ClockShot() const { return game->Shot().copy(QRect(game->ClockOnScreen(field.Down()), QSize(55, 23))); }
     void AnswerNamePrompt(const QString& name)
     {
-        unsigned long prompt = 0;
-        ASSERT_TRUE(WaitFor([&] { return (prompt = game->OtherWindow()) != 0; }));
-        x.Run("xdotool", {"windowfocus", "--sync", QString::number(prompt)});
-        x.Run("xdotool", {"type", "--delay", "30", name});
-        game->Key("Return");
-        ASSERT_TRUE(WaitFor([&] { return game->OtherWindow() == 0; }));
-        game->Focus();
+        ASSERT_TRUE(game->AnswerNamePrompt(name));
     }
-    void ExitThroughTheMenu()
-    {
-        game->Click(game->Geometry().topLeft() + QPoint(20, game->MenuHeight(field.Down()) / 2));
-        Pause(200);
-        game->Key("x");
-    }
+    void ExitThroughTheMenu() { game->ExitThroughTheMenu(field.Down()); }
     // Flags every bomb next to an open number with right clicks, then plays
     // dual clicks and single clicks until the model says the game is won.
     void PlayToTheEndByMouse()

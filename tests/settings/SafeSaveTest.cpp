@@ -169,6 +169,45 @@ TEST(SafeSaveTest, OwnerAndPermissionsOfTheFileAreKept)
     }
 }
 
+// Runs that read, change and save the file at the same moment take turns:
+// a count that each of them raises loses no step.
+TEST(SafeSaveTest, RunsSavingAtTheSameMomentTakeTurns)
+{
+    TTempFolder folder;
+    const std::string path = folder.File("DravoltHistory.ini");
+    WriteFileText(path, "[count]\nn=0\n");
+    constexpr int kRuns = 4;
+    constexpr int kSaves = 25;
+    std::vector<pid_t> children;
+    for (int run = 0; run < kRuns; ++run) {
+        const pid_t child = fork();
+        if (child == 0) {
+            TIniStore store;
+            store.Assign(TMemIniFile::FromFile(path));
+            bool ok = true;
+            for (int save = 0; save < kSaves; ++save)
+                ok = store.Transact([&](TIniStore& current) {
+                    const int n = std::stoi(current.ReadString("count", "n", "0"));
+                    current.WriteSetting("count", "n", std::to_string(n + 1));
+                    current.WriteSetting("runs", std::to_string(run) + "." + std::to_string(save), "1");
+                }) && ok;
+            _exit(ok ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const auto saved = TMemIniFile::FromFile(path);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->ReadString("count", "n", ""), std::to_string(kRuns * kSaves));
+    for (int run = 0; run < kRuns; ++run)
+        for (int save = 0; save < kSaves; ++save)
+            EXPECT_EQ(saved->ReadString("runs", std::to_string(run) + "." + std::to_string(save), ""), "1");
+}
+
 TEST(SafeSaveTest, TheLockKeepsOtherRunsOutAndFollowsAReplacedFile)
 {
     TTempFolder folder;
