@@ -92,6 +92,78 @@ void BM_IniUpdateFile(benchmark::State& state, TRecordFile file)
 BENCHMARK_CAPTURE(BM_IniUpdateFile, Dravolt_ini, TRecordFile::BestTimes)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_IniUpdateFile, DravoltHistory_ini, TRecordFile::History)->Unit(benchmark::kMillisecond);
 
+// A save of a run's change by another run's rules: the file re-read under
+// its lock, the change applied, the file written and renamed over the old
+// one. The change keeps the file's size from one save to the next.
+void BM_MergedSave(benchmark::State& state, TRecordFile file)
+{
+    const TScratchFolder folder;
+    const std::string path = (folder.Path() / "records.ini").string();
+    if (!TMemIniFile::FromText(FileText(file), path).UpdateFile()) {
+        state.SkipWithError("the file could not be written");
+        return;
+    }
+    TIniStore store;
+    store.Assign(TMemIniFile::FromFile(path));
+    int n = 0;
+    for (auto _ : state) {
+        store.WriteSetting("settings", "freeClick", ++n % 2 ? "1" : "0");
+        if (!store.UpdateFile()) {
+            state.SkipWithError("the file could not be saved");
+            break;
+        }
+    }
+}
+BENCHMARK_CAPTURE(BM_MergedSave, Dravolt_ini, TRecordFile::BestTimes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MergedSave, DravoltHistory_ini, TRecordFile::History)->Unit(benchmark::kMillisecond);
+
+// What a won game asks of the file: its current contents read under the
+// lock and the entry of the game's size judged, the last of 10,000.
+void BM_BestTimeJudgedInTheFile(benchmark::State& state)
+{
+    const TScratchFolder folder;
+    const std::string path = (folder.Path() / "Dravolt.ini").string();
+    if (!TMemIniFile::FromText(FileText(TRecordFile::BestTimes), path).UpdateFile()) {
+        state.SkipWithError("the file could not be written");
+        return;
+    }
+    TIniStore settings;
+    settings.Assign(TMemIniFile::FromFile(path));
+    const TBestTimeEntry last = BenchBestTime(kBestTimeCount - 1);
+    for (auto _ : state) {
+        settings.Refresh();
+        benchmark::DoNotOptimize(JudgeBestTime(settings, {last.Height, last.Width, last.Bombs}, 1));
+    }
+    if (JudgeBestTime(settings, {last.Height, last.Width, last.Bombs}, 1).Index != kBestTimeCount - 1)
+        state.SkipWithError("the last entry was not found");
+}
+BENCHMARK(BM_BestTimeJudgedInTheFile)->Unit(benchmark::kMillisecond);
+
+// The same after another run has saved the file: it is parsed anew.
+void BM_BestTimeJudgedInAFileSavedByAnotherRun(benchmark::State& state)
+{
+    const TScratchFolder folder;
+    const std::string path = (folder.Path() / "Dravolt.ini").string();
+    TMemIniFile other = TMemIniFile::FromText(FileText(TRecordFile::BestTimes), path);
+    if (!other.UpdateFile()) {
+        state.SkipWithError("the file could not be written");
+        return;
+    }
+    TIniStore settings;
+    settings.Assign(TMemIniFile::FromFile(path));
+    const TBestTimeEntry last = BenchBestTime(kBestTimeCount - 1);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        other.WriteString("settings", "freeClick", ++n % 2 ? "1" : "0");
+        other.UpdateFile();
+        state.ResumeTiming();
+        settings.Refresh();
+        benchmark::DoNotOptimize(JudgeBestTime(settings, {last.Height, last.Width, last.Bombs}, 1));
+    }
+}
+BENCHMARK(BM_BestTimeJudgedInAFileSavedByAnotherRun)->Unit(benchmark::kMillisecond);
+
 // The tree of the best-times view, built from the 10,000 entries.
 void BM_LoadBestTimes(benchmark::State& state)
 {

@@ -6,14 +6,14 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// The same folding as SameText, so equal hashes follow from equal names.
+// The same folding as SameText, so equal names give equal index keys.
 std::string Folded(std::string_view text)
 {
     std::string result(text);
@@ -22,7 +22,17 @@ std::string Folded(std::string_view text)
     return result;
 }
 
-std::size_t KeyHash(std::string_view key) { return std::hash<std::string>{}(Folded(key)); }
+// FNV-1a over the folded bytes: loading hashes every key line, and this
+// needs no copy of the key.
+std::size_t KeyHash(std::string_view key)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : key) {
+        hash ^= static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c);
+        hash *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(hash);
+}
 
 std::optional<std::string_view> KeyOf(std::string_view line)
 {
@@ -63,18 +73,16 @@ TMemIniFile TMemIniFile::FromText(std::string_view text, std::string fileName)
     return ini;
 }
 
-std::optional<TMemIniFile> TMemIniFile::FromFile(std::string fileName)
+std::optional<std::string> ReadRegularFile(const std::string& path)
 {
     // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; the type
     // test below then refuses it.
-    const TFileDescriptor file{open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)};
+    const TFileDescriptor file{open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)};
     struct stat info {};
     if (file.Fd < 0 || fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
-
-    TMemIniFile ini(std::move(fileName));
-    std::size_t current = npos;
-    std::string pending;
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
     std::array<char, 1 << 16> buffer{};
     for (;;) {
         const ssize_t got = read(file.Fd, buffer.data(), buffer.size());
@@ -84,19 +92,17 @@ std::optional<TMemIniFile> TMemIniFile::FromFile(std::string fileName)
             return std::nullopt;
         }
         if (got == 0)
-            break;
-        std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
-        for (auto lf = chunk.find('\n'); lf != std::string_view::npos; lf = chunk.find('\n')) {
-            pending.append(chunk.substr(0, lf));
-            ini.AddLoadedLine(std::move(pending), current);
-            pending.clear();
-            chunk.remove_prefix(lf + 1);
-        }
-        pending.append(chunk);
+            return bytes;
+        bytes.append(buffer.data(), static_cast<std::size_t>(got));
     }
-    if (!pending.empty())
-        ini.AddLoadedLine(std::move(pending), current);
-    return ini;
+}
+
+std::optional<TMemIniFile> TMemIniFile::FromFile(std::string fileName)
+{
+    const auto bytes = ReadRegularFile(fileName);
+    if (!bytes)
+        return std::nullopt;
+    return FromText(*bytes, std::move(fileName));
 }
 
 void TMemIniFile::AddLoadedLine(std::string line, std::size_t& current)
@@ -138,25 +144,29 @@ std::size_t TMemIniFile::AddSection(std::string name)
 
 std::size_t TMemIniFile::FindKey(const TSection& section, std::string_view key)
 {
-    std::size_t first = npos;
-    const auto [begin, end] = section.KeyIndex.equal_range(KeyHash(key));
-    for (auto it = begin; it != end; ++it) {
-        const auto lineKey = KeyOf(section.Lines[it->second]);
-        if (it->second < first && lineKey && SameText(*lineKey, key))
-            first = it->second;
-    }
-    return first;
+    const auto matches = [&](std::size_t line) {
+        const auto lineKey = KeyOf(section.Lines[line]);
+        return lineKey && SameText(*lineKey, key);
+    };
+    const std::size_t indexed = section.KeyIndex.Find(KeyHash(key));
+    if (indexed == npos || matches(indexed))
+        return indexed;
+    // Another key with the same hash holds the slot: look line by line.
+    for (std::size_t line = 0; line < section.Lines.size(); ++line)
+        if (matches(line))
+            return line;
+    return npos;
 }
 
 void TMemIniFile::IndexLine(TSection& section, std::size_t lineIndex)
 {
     if (const auto key = KeyOf(section.Lines[lineIndex]))
-        section.KeyIndex.emplace(KeyHash(*key), lineIndex);
+        section.KeyIndex.Insert(KeyHash(*key), lineIndex);
 }
 
 void TMemIniFile::RebuildIndex(TSection& section)
 {
-    section.KeyIndex.clear();
+    section.KeyIndex.Clear();
     for (std::size_t i = 0; i < section.Lines.size(); ++i)
         IndexLine(section, i);
 }

@@ -13,12 +13,18 @@
 // or delete uses the first matching line.
 #pragma once
 
+#include "settings/KeyIndex.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+// The whole contents of a regular file; nothing for a missing file, a
+// directory, a FIFO or a device, or when reading fails.
+std::optional<std::string> ReadRegularFile(const std::string& path);
 
 class TMemIniFile {
 public:
@@ -60,9 +66,9 @@ private:
     struct TSection {
         std::string Name;
         std::vector<std::string> Lines;
-        // Hash of the case-folded key → indexes of the lines with a key of
-        // that hash, so reads in big sections need not scan every line.
-        std::unordered_multimap<std::size_t, std::size_t> KeyIndex;
+        // The first line of each key, so reads in big sections need not
+        // scan every line.
+        TKeyIndex KeyIndex;
     };
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 

@@ -3,6 +3,7 @@
 #include "settings/SafeSave.h"
 
 #include <cerrno>
+#include <functional>
 #include <sys/stat.h>
 
 void TIniStore::Assign(std::optional<TMemIniFile> ini)
@@ -10,6 +11,7 @@ void TIniStore::Assign(std::optional<TMemIniFile> ini)
     FOpen = ini.has_value();
     FIni = ini ? std::move(*ini) : TMemIniFile();
     FChanges.clear();
+    FDiskDigest.reset();
 }
 
 std::string TIniStore::ReadString(std::string_view section, std::string_view key, std::string_view def) const
@@ -36,23 +38,34 @@ void TIniStore::DeleteKey(std::string_view section, std::string_view key)
         FChanges.push_back({std::string(section), std::string(key), std::nullopt});
 }
 
+namespace {
+
+std::size_t Digest(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+
+} // namespace
+
 bool TIniStore::Rebase()
 {
     const std::string& name = FIni.FileName();
-    auto disk = TMemIniFile::FromFile(name);
-    if (!disk) {
+    std::optional<std::string> bytes = ReadRegularFile(name);
+    if (!bytes) {
         struct stat info {};
         if (name.empty() || stat(name.c_str(), &info) == 0 || errno != ENOENT)
             return false;
-        disk = TMemIniFile(name); // removed meanwhile: the save makes it anew
+        bytes.emplace(); // removed meanwhile: the save makes it anew
     }
+    const std::size_t digest = Digest(*bytes);
+    if (digest == FDiskDigest)
+        return true; // nobody saved since: the object is the file plus this run's changes
+    TMemIniFile disk = TMemIniFile::FromText(*bytes, name);
     for (const TChange& change : FChanges) {
         if (change.Value)
-            disk->WriteString(change.Section, change.Key, *change.Value);
+            disk.WriteString(change.Section, change.Key, *change.Value);
         else
-            disk->DeleteKey(change.Section, change.Key);
+            disk.DeleteKey(change.Section, change.Key);
     }
-    FIni = std::move(*disk);
+    FIni = std::move(disk);
+    FDiskDigest = digest;
     return true;
 }
 
@@ -78,9 +91,13 @@ bool TIniStore::Transact(const std::function<void(TIniStore&)>& change)
     const bool current = Rebase();
     if (change)
         change(*this);
-    if (!current || !FIni.UpdateFile())
+    if (!current)
+        return false;
+    const std::string text = FIni.Text();
+    if (!SaveWholeFile(FIni.FileName(), text))
         return false;
     FChanges.clear();
+    FDiskDigest = Digest(text);
     return true;
 }
 

@@ -62,4 +62,7 @@ private:
     TMemIniFile FIni;
     bool FOpen = false;
     std::vector<TChange> FChanges;
+    // A digest of the file's bytes as this run last read or wrote them:
+    // while the file still has them, the object is already up to date.
+    std::optional<std::size_t> FDiskDigest;
 };
