@@ -219,11 +219,6 @@ TEST(SafeSaveTest, TheLockKeepsOtherRunsOutAndFollowsAReplacedFile)
     auto held = std::make_unique<TFileLock>(path);
     ASSERT_TRUE(held->Locked());
     EXPECT_FALSE(TFileLock(path, std::chrono::milliseconds(20)).Locked());
-    // A run that holds the lock too long keeps nobody from saving.
-    TIniStore store;
-    store.Assign(TMemIniFile::FromFile(path));
-    store.WriteSetting("s", "k", "1");
-    EXPECT_TRUE(store.UpdateFile());
 
     // A run waiting for the lock while the holder replaces the file ends up
     // holding the new file, not the replaced one.
@@ -239,6 +234,12 @@ TEST(SafeSaveTest, TheLockKeepsOtherRunsOutAndFollowsAReplacedFile)
     waiting.join();
     EXPECT_TRUE(waiterLocked);
     EXPECT_FALSE(TFileLock(path, std::chrono::milliseconds(20)).Locked());
+
+    // A run that holds the lock too long keeps nobody from saving.
+    TIniStore store;
+    store.Assign(TMemIniFile::FromFile(path));
+    store.WriteSetting("s", "k", "1");
+    EXPECT_TRUE(store.UpdateFile());
 }
 
 } // namespace
