@@ -35,12 +35,18 @@ private:
 // Waits up to timeout for the condition, checking it every 20 ms.
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
-// The game, started in its own temporary working folder.
+// The game, started in its own temporary working folder, or through the
+// launcher.
 class TGame {
 public:
     struct TOptions {
         QString Settings = {}; // the initial Dravolt.ini, if any
         QString FakeTime = {}; // a frozen wall clock for libfaketime, e.g. "2026-12-08 12:00:00"
+        // When set, the game is started as the desktop's menu starts it:
+        // through the launcher, with this folder as HOME and as the working
+        // folder, and DataHome as XDG_DATA_HOME (unset when empty).
+        QString Home = {};
+        QString DataHome = {};
     };
 
     TGame(const TXServer& x, const TOptions& options);

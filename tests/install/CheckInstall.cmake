@@ -1,12 +1,13 @@
 # Installs the build into a fresh prefix and checks that a desktop finds the
-# program, its entry, its metadata and its icons where it looks for them.
+# program, its launcher, its entry, its metadata and its icons where it looks
+# for them.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(path bin/dravolt share/applications/org.dravolt.Dravolt.desktop
+foreach(path ${BINDIR}/dravolt ${BINDIR}/dravolt-launcher share/applications/org.dravolt.Dravolt.desktop
              share/metainfo/org.dravolt.Dravolt.metainfo.xml share/doc/dravolt/README.md
              share/icons/hicolor/scalable/apps/dravolt.svg share/icons/hicolor/48x48/apps/dravolt.png
              share/icons/hicolor/256x256/apps/dravolt.png)
@@ -15,7 +16,7 @@ foreach(path bin/dravolt share/applications/org.dravolt.Dravolt.desktop
   endif()
 endforeach()
 file(READ "${PREFIX}/share/applications/org.dravolt.Dravolt.desktop" entry)
-foreach(line "Type=Application" "Exec=dravolt" "Icon=dravolt" "Categories=Game;LogicGame;")
+foreach(line "Type=Application" "Exec=dravolt-launcher" "Icon=dravolt" "Categories=Game;LogicGame;")
   string(FIND "${entry}" "${line}" found)
   if(found EQUAL -1)
     message(FATAL_ERROR "the desktop entry lacks ${line}")
