@@ -10,7 +10,7 @@ endif()
 foreach(path ${BINDIR}/dravolt ${BINDIR}/dravolt-launcher share/applications/org.dravolt.Dravolt.desktop
              share/metainfo/org.dravolt.Dravolt.metainfo.xml share/doc/dravolt/README.md
              share/icons/hicolor/scalable/apps/dravolt.svg share/icons/hicolor/48x48/apps/dravolt.png
-             share/icons/hicolor/256x256/apps/dravolt.png)
+             share/icons/hicolor/256x256/apps/dravolt.png share/man/man6/dravolt.6.gz)
   if(NOT EXISTS "${PREFIX}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()
