@@ -1,6 +1,6 @@
 # Installs the build into a fresh prefix and checks that a desktop finds the
 # program, its launcher, its entry, its metadata and its icons where it looks
-# for them.
+# for them. The Debian package's files are checked in full by tests/package.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
