@@ -29,7 +29,6 @@ endforeach()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dravolt)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "the Dravolt developers")
 set(CPACK_PACKAGE_CONTACT "The Dravolt developers <developers@dravolt.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mine-field puzzle game against the clock")
 set(CPACK_PACKAGE_DESCRIPTION [=[
