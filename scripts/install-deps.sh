@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool imagemagick faketime time libx11-dev
   fonts-dejavu-core fonts-liberation2
   clang libclang-rt-dev
+  dpkg-dev file lintian appstream desktop-file-utils librsvg2-bin man-db groff-base
 )
 
 missing=()

@@ -8,7 +8,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dravolt");
-    QGuiApplication::setDesktopFileName("dravolt"); // the desktop entry, for the icon
+    QGuiApplication::setDesktopFileName("org.dravolt.Dravolt"); // the desktop entry, for the icon
     TfrmDravolt window;
     if (!window.FormCreate())
         return 1;

@@ -111,10 +111,22 @@ TGame::TGame(const TXServer& x, const TOptions& options)
         // A sanitized build would refuse to start behind the preloaded library.
         env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
     }
+    QString program = DRAVOLT_PROGRAM;
+    QString folder = FFolderPath;
+    if (!options.Home.isEmpty()) {
+        program = DRAVOLT_LAUNCHER;
+        folder = options.Home;
+        env.insert("HOME", options.Home);
+        if (options.DataHome.isEmpty())
+            env.remove("XDG_DATA_HOME");
+        else
+            env.insert("XDG_DATA_HOME", options.DataHome);
+    }
     FProcess.setProcessEnvironment(env);
-    FProcess.setWorkingDirectory(FFolderPath);
+    FProcess.setWorkingDirectory(folder);
     FProcess.setProcessChannelMode(QProcess::ForwardedChannels);
-    FProcess.start(DRAVOLT_PROGRAM, {});
+    // The launcher replaces itself with the game, which keeps its process.
+    FProcess.start(program, {});
     if (!FProcess.waitForStarted(10000))
         return;
     WaitFor([this] {

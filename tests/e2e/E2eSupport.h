@@ -35,7 +35,8 @@ private:
 // Waits up to timeout for the condition, checking it every 20 ms.
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
-// The game, started in its own temporary working folder.
+// The game, started in its own temporary working folder, or through the
+// launcher.
 class TGame {
 public:
     struct TOptions {
@@ -43,6 +44,11 @@ public:
         QString FakeTime = {}; // a frozen wall clock for libfaketime, e.g. "2026-12-08 12:00:00"
         QString Folder = {};   // a working folder shared with other games; empty: a fresh one
         bool FakeTimers = false; // the timers follow FakeTime too (a clock sped up with "+0 x2000")
+        // When set, the game is started as the desktop's menu starts it:
+        // through the launcher, with this folder as HOME and as the working
+        // folder, and DataHome as XDG_DATA_HOME (unset when empty).
+        QString Home = {};
+        QString DataHome = {};
     };
 
     TGame(const TXServer& x, const TOptions& options);

@@ -1,6 +1,10 @@
 // The real program in a real window.
 #include "e2e/E2eSupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,6 +38,48 @@ TEST(EndToEnd, StartsPlaysTogglesAnOptionAndSavesItOnExit)
     ASSERT_TRUE(game.WaitForExit());
     EXPECT_EQ(game.ExitCode(), 0);
     EXPECT_TRUE(game.ReadFile("Dravolt.ini").contains("accentClearedAreaUponLoss=1\n")) << game.ReadFile("Dravolt.ini").toStdString();
+}
+
+// The desktop's menu starts the game through the launcher in the home folder:
+// the game gets its data folder, made when missing, and writes both files
+// there, never loose into the home folder.
+TEST(EndToEnd, LauncherStartsTheGameInItsDataFolder)
+{
+    TXServer x;
+    ASSERT_TRUE(x.Running());
+    const struct {
+        const char* DataHome; // XDG_DATA_HOME, inside the home folder when Absolute; unset when empty
+        bool Absolute;
+        const char* Folder; // where the files must land, inside the home folder
+    } cases[] = {
+        {"", false, ".local/share/dravolt"},
+        {"my data", true, "my data/dravolt"},
+        {"my data", false, ".local/share/dravolt"}, // a relative path does not count
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("XDG_DATA_HOME=") + c.DataHome + (c.Absolute ? " (absolute)" : ""));
+        QTemporaryDir home;
+        const QDir homeDir(home.path());
+        const QString dataHome = c.Absolute ? homeDir.filePath(c.DataHome) : QString(c.DataHome);
+        TGame game(x, {.Home = home.path(), .DataHome = dataHome});
+        ASSERT_TRUE(game.Started());
+        game.Key("alt+o");
+        game.Key("h"); // S&how Numbers When Game Over
+        game.Click(game.Geometry().topLeft() + QPoint(20, game.MenuHeight(10) / 2)); // "Game"
+        game.Key("x");                                                                 // E&xit
+        ASSERT_TRUE(game.WaitForExit());
+        EXPECT_EQ(game.ExitCode(), 0);
+
+        QFile settings(QDir(homeDir.filePath(c.Folder)).filePath("Dravolt.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::ReadOnly)) << settings.fileName().toStdString();
+        EXPECT_TRUE(settings.readAll().contains("accentClearedAreaUponLoss=1\n"));
+        EXPECT_TRUE(QFileInfo::exists(QDir(homeDir.filePath(c.Folder)).filePath("DravoltHistory.ini")));
+        EXPECT_FALSE(homeDir.exists("Dravolt.ini"));
+        EXPECT_FALSE(homeDir.exists("DravoltHistory.ini"));
+        if (*c.DataHome) {
+            EXPECT_EQ(homeDir.exists(c.DataHome), c.Absolute);
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,50 @@
+# The Debian package. A tree configured with -DDRAVOLT_DEBIAN_PACKAGE=ON
+# installs under /usr with the programs in /usr/games, as Debian's policy
+# wants of games, is compiled with Debian's build flags, and `cpack -G DEB`
+# in it builds the package. Included before the install directories are
+# settled and before any target is made.
+option(DRAVOLT_DEBIAN_PACKAGE "Configure for the Debian package: under /usr, the game in /usr/games, Debian's build flags" OFF)
+if(NOT DRAVOLT_DEBIAN_PACKAGE)
+  return()
+endif()
+
+if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
+  set(CMAKE_INSTALL_PREFIX /usr CACHE PATH "Install path prefix" FORCE)
+endif()
+set(CMAKE_INSTALL_BINDIR games CACHE PATH "User executables (games)")
+
+# Debian's optimization and all of its hardening; the package
+# strips the debug information.
+foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get ${kind}
+                  OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  separate_arguments(flags UNIX_COMMAND "${flags}")
+  if(kind STREQUAL "LDFLAGS")
+    add_link_options(${flags})
+  else()
+    add_compile_options(${flags})
+  endif()
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dravolt)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "The Dravolt developers <developers@dravolt.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mine-field puzzle game against the clock")
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Uncover every cell that hides no bomb on a grid of 1 to 60 rows and 10 to
+100 columns: a number tells how many of the eight neighbours hold a bomb,
+empty areas open by themselves, flags mark the bombs you found, and a dual
+click on a number opens its remaining neighbours.
+
+Best times are kept for every height, width and bomb count, and the
+statistics of every session can be saved and viewed later. The game can be
+played by keyboard, takes back the click that lost, and shows a picture of
+your choice behind a won field.]=])
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
