@@ -40,11 +40,11 @@ TBestTimeEntry BenchBestTime(int n)
 std::string BestTimesIniText(int count)
 {
     std::string text = "[settings]\nslotsDown=16\nslotsAcross=30\nbombTotal=99\nfreeClick=1\n\n";
-    AppendSection(text, BestTimeSections::Sizes, count,
+    AppendSection(text, kClassicBestTimes.Sizes, count,
                   [](const TBestTimeEntry& e) { return SizeText(e.Height, e.Width, e.Bombs); });
-    AppendSection(text, BestTimeSections::Times, count, [](const TBestTimeEntry& e) { return e.Time; });
-    AppendSection(text, BestTimeSections::Names, count, [](const TBestTimeEntry& e) { return e.Name; });
-    AppendSection(text, BestTimeSections::Dates, count, [](const TBestTimeEntry& e) { return e.Date; });
+    AppendSection(text, kClassicBestTimes.Times, count, [](const TBestTimeEntry& e) { return e.Time; });
+    AppendSection(text, kClassicBestTimes.Names, count, [](const TBestTimeEntry& e) { return e.Name; });
+    AppendSection(text, kClassicBestTimes.Dates, count, [](const TBestTimeEntry& e) { return e.Date; });
     return text;
 }
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-namespace S = BestTimeSections;
-
 std::optional<std::string> ReadEntry(const TIniStore& settings, std::string_view section, int n)
 {
     return settings.ReadValue(section, BestTimeKey(n));
@@ -32,11 +30,11 @@ std::string BestTimeDateText(const TLocalDateTime& when)
 }
 
 int FindSizeIndex(const TIniStore& settings, std::string_view height, std::string_view width,
-                  std::string_view bombs)
+                  std::string_view bombs, const TBestTimeSections& sections)
 {
     const std::string wanted = SizeText(height, width, bombs);
     for (int n = 0;; ++n) {
-        const auto value = ReadEntry(settings, S::Sizes, n);
+        const auto value = ReadEntry(settings, sections.Sizes, n);
         if (!value)
             return -1;
         if (*value == wanted)
@@ -44,44 +42,45 @@ int FindSizeIndex(const TIniStore& settings, std::string_view height, std::strin
     }
 }
 
-int FirstFreeSizeIndex(const TIniStore& settings)
+int FirstFreeSizeIndex(const TIniStore& settings, const TBestTimeSections& sections)
 {
     int n = 0;
-    while (ReadEntry(settings, S::Sizes, n))
+    while (ReadEntry(settings, sections.Sizes, n))
         ++n;
     return n;
 }
 
-void WriteBestTimeEntry(TIniStore& settings, int n, const TBestTimeEntry& entry)
+void WriteBestTimeEntry(TIniStore& settings, int n, const TBestTimeEntry& entry, const TBestTimeSections& sections)
 {
     const std::string key = BestTimeKey(n);
-    settings.WriteSetting(S::Sizes, key, SizeText(entry.Height, entry.Width, entry.Bombs));
-    settings.WriteSetting(S::Times, key, entry.Time);
-    settings.WriteSetting(S::Names, key, entry.Name);
-    settings.WriteSetting(S::Dates, key, entry.Date);
+    settings.WriteSetting(sections.Sizes, key, SizeText(entry.Height, entry.Width, entry.Bombs));
+    settings.WriteSetting(sections.Times, key, entry.Time);
+    settings.WriteSetting(sections.Names, key, entry.Name);
+    settings.WriteSetting(sections.Dates, key, entry.Date);
 }
 
-std::optional<TBestTimeEntry> ReadBestTimeEntry(const TIniStore& settings, int n)
+std::optional<TBestTimeEntry> ReadBestTimeEntry(const TIniStore& settings, int n, const TBestTimeSections& sections)
 {
-    const auto size = ReadEntry(settings, S::Sizes, n);
-    const auto time = ReadEntry(settings, S::Times, n);
-    const auto name = ReadEntry(settings, S::Names, n);
+    const auto size = ReadEntry(settings, sections.Sizes, n);
+    const auto time = ReadEntry(settings, sections.Times, n);
+    const auto name = ReadEntry(settings, sections.Names, n);
     const auto parts = size ? SplitSizeKey(*size) : std::nullopt;
     if (!parts || !time || !name)
         return std::nullopt;
     return TBestTimeEntry{parts->Height, parts->Width, parts->Bombs, *time, *name,
-                          settings.ReadString(S::Dates, BestTimeKey(n), "")};
+                          settings.ReadString(sections.Dates, BestTimeKey(n), "")};
 }
 
-TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& size, int seconds)
+TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& size, int seconds,
+                                 const TBestTimeSections& sections)
 {
     TBestTimeJudgement judged;
-    judged.Index = FindSizeIndex(settings, size.Height, size.Width, size.Bombs);
+    judged.Index = FindSizeIndex(settings, size.Height, size.Width, size.Bombs, sections);
     judged.PromptName = "me";
     if (judged.Index == -1)
         return judged;
-    judged.StoredTime = settings.ReadString(S::Times, BestTimeKey(judged.Index), "-1");
-    judged.PromptName = ReadEntry(settings, S::Names, judged.Index).value_or("me");
+    judged.StoredTime = settings.ReadString(sections.Times, BestTimeKey(judged.Index), "-1");
+    judged.PromptName = ReadEntry(settings, sections.Names, judged.Index).value_or("me");
     if (judged.StoredTime == "-1")
         return judged; // an entry without a time
     const std::optional<int> best = StrToIntOpt(judged.StoredTime);
@@ -92,14 +91,17 @@ TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& si
     return judged;
 }
 
-TBestTimeSave SaveBestTime(TIniStore& settings, const TBestTimeEntry& entry, int seconds)
+TBestTimeSave SaveBestTime(TIniStore& settings, const TBestTimeEntry& entry, int seconds,
+                           const TBestTimeSections& sections)
 {
     bool stored = false;
     const bool saved = settings.Transact([&](TIniStore& current) {
-        const TBestTimeJudgement judged = JudgeBestTime(current, {entry.Height, entry.Width, entry.Bombs}, seconds);
+        const TBestTimeJudgement judged =
+            JudgeBestTime(current, {entry.Height, entry.Width, entry.Bombs}, seconds, sections);
         if (judged.Verdict != TBestTimeVerdict::NewBest)
             return;
-        WriteBestTimeEntry(current, judged.Index != -1 ? judged.Index : FirstFreeSizeIndex(current), entry);
+        WriteBestTimeEntry(current, judged.Index != -1 ? judged.Index : FirstFreeSizeIndex(current, sections), entry,
+                           sections);
         stored = true;
     });
     if (!saved)
@@ -107,10 +109,11 @@ TBestTimeSave SaveBestTime(TIniStore& settings, const TBestTimeEntry& entry, int
     return stored ? TBestTimeSave::Stored : TBestTimeSave::Beaten;
 }
 
-void FollowBestTime(TBestTimes& bestTimes, const TIniStore& settings, const TSizeParts& size)
+void FollowBestTime(TBestTimes& bestTimes, const TIniStore& settings, const TSizeParts& size,
+                    const TBestTimeSections& sections)
 {
-    const int n = FindSizeIndex(settings, size.Height, size.Width, size.Bombs);
-    if (const auto entry = n == -1 ? std::nullopt : ReadBestTimeEntry(settings, n))
+    const int n = FindSizeIndex(settings, size.Height, size.Width, size.Bombs, sections);
+    if (const auto entry = n == -1 ? std::nullopt : ReadBestTimeEntry(settings, n, sections))
         StoreBestTime(bestTimes, *entry);
 }
 
@@ -149,17 +152,20 @@ bool StoreBestTime(TBestTimes& bestTimes, const TBestTimeEntry& entry)
     return true;
 }
 
-TBestTimes LoadBestTimes(TIniStore& settings)
+TBestTimes LoadBestTimes(TIniStore& settings, const TBestTimeSections& sections)
 {
     TBestTimes bestTimes;
     for (int n = 0;; ++n) {
-        if (!ReadEntry(settings, S::Sizes, n) || !ReadEntry(settings, S::Times, n) || !ReadEntry(settings, S::Names, n))
+        if (!ReadEntry(settings, sections.Sizes, n) || !ReadEntry(settings, sections.Times, n) ||
+            !ReadEntry(settings, sections.Names, n))
             break;
-        const auto entry = ReadBestTimeEntry(settings, n);
+        const auto entry = ReadBestTimeEntry(settings, n, sections);
         if (!entry)
             continue; // a size with fewer than two "."
         if (StoreBestTime(bestTimes, *entry))
-            WriteBestTimeEntry(settings, FindSizeIndex(settings, entry->Height, entry->Width, entry->Bombs), *entry);
+            WriteBestTimeEntry(settings,
+                               FindSizeIndex(settings, entry->Height, entry->Width, entry->Bombs, sections), *entry,
+                               sections);
     }
     return bestTimes;
 }

@@ -1,7 +1,8 @@
 // Best times in Dravolt.ini and in the tree of the best-times view.
 //
 // An entry n lives under the key "[n]" in four parallel sections: "sizes"
-// (height.width.bombs), "times" (seconds), "names" and "dates". The entries
+// (height.width.bombs), "times" (seconds), "names" and "dates", and so do
+// the best times of no-guess boards in their own four sections. The entries
 // form a list without gaps: readers walk n upward from 0 and stop at the
 // first missing "sizes" key. There is one entry per size. A value "-1" is a
 // value like any other here: a player may be called "-1".
@@ -15,12 +16,18 @@
 #include <string>
 #include <string_view>
 
-namespace BestTimeSections {
-inline constexpr std::string_view Sizes = "sizes";
-inline constexpr std::string_view Times = "times";
-inline constexpr std::string_view Names = "names";
-inline constexpr std::string_view Dates = "dates";
-} // namespace BestTimeSections
+// The four sections of one kind of best times.
+struct TBestTimeSections {
+    std::string_view Sizes;
+    std::string_view Times;
+    std::string_view Names;
+    std::string_view Dates;
+};
+// Boards dealt at random.
+inline constexpr TBestTimeSections kClassicBestTimes{"sizes", "times", "names", "dates"};
+// Boards dealt to be cleared without guessing: kept apart, in sections that
+// a reader of the classic ones never looks at.
+inline constexpr TBestTimeSections kNoGuessBestTimes{"noGuessSizes", "noGuessTimes", "noGuessNames", "noGuessDates"};
 
 struct TBestTimeEntry {
     std::string Height;
@@ -46,17 +53,19 @@ std::string BestTimeDateText(const TLocalDateTime& when);
 
 // The index of the first entry of that size (compared as exact text), or -1.
 int FindSizeIndex(const TIniStore& settings, std::string_view height, std::string_view width,
-                  std::string_view bombs);
+                  std::string_view bombs, const TBestTimeSections& sections = kClassicBestTimes);
 // The first n whose "sizes" key is missing.
-int FirstFreeSizeIndex(const TIniStore& settings);
+int FirstFreeSizeIndex(const TIniStore& settings, const TBestTimeSections& sections = kClassicBestTimes);
 
 // Writes entry n through WriteSetting in the order sizes, times, names,
 // dates. Does not save the file.
-void WriteBestTimeEntry(TIniStore& settings, int n, const TBestTimeEntry& entry);
+void WriteBestTimeEntry(TIniStore& settings, int n, const TBestTimeEntry& entry,
+                        const TBestTimeSections& sections = kClassicBestTimes);
 
 // Entry n as stored; nothing when its "sizes", "times" or "names" key is
 // missing or its size has fewer than two ".".
-std::optional<TBestTimeEntry> ReadBestTimeEntry(const TIniStore& settings, int n);
+std::optional<TBestTimeEntry> ReadBestTimeEntry(const TIniStore& settings, int n,
+                                                const TBestTimeSections& sections = kClassicBestTimes);
 
 // How the time of a won game compares with the entry of its size.
 enum class TBestTimeVerdict {
@@ -70,7 +79,8 @@ struct TBestTimeJudgement {
     std::string StoredTime; // as stored
     std::string PromptName; // offered in the name prompt: the holder's, or "me" without one
 };
-TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& size, int seconds);
+TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& size, int seconds,
+                                 const TBestTimeSections& sections = kClassicBestTimes);
 
 // Stores a new best time and saves the file at once, under its lock and
 // judged once more against the file as it is then: when another run has
@@ -78,11 +88,13 @@ TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& si
 // where its size has one, otherwise at the first free index. When the file
 // cannot be read or saved, the entry is kept in memory for the next save.
 enum class TBestTimeSave { Stored, Beaten, Failed };
-TBestTimeSave SaveBestTime(TIniStore& settings, const TBestTimeEntry& entry, int seconds);
+TBestTimeSave SaveBestTime(TIniStore& settings, const TBestTimeEntry& entry, int seconds,
+                           const TBestTimeSections& sections = kClassicBestTimes);
 
 // Puts the settings' entry for the size into the tree, so that the tree
 // shows what the file holds; nothing happens when the size has no entry.
-void FollowBestTime(TBestTimes& bestTimes, const TIniStore& settings, const TSizeParts& size);
+void FollowBestTime(TBestTimes& bestTimes, const TIniStore& settings, const TSizeParts& size,
+                    const TBestTimeSections& sections = kClassicBestTimes);
 
 // Splits a "sizes" value at its first two "."; further dots stay in the
 // bombs. Nothing when there are fewer than two. No part has to be numeric.
@@ -102,7 +114,7 @@ bool StoreBestTime(TBestTimes& bestTimes, const TBestTimeEntry& entry);
 // "names" key ("dates" may be missing). When a size occurs twice the later
 // entry wins, and its values are written back at the first entry of that
 // size, in memory: they reach the file with the next save.
-TBestTimes LoadBestTimes(TIniStore& settings);
+TBestTimes LoadBestTimes(TIniStore& settings, const TBestTimeSections& sections = kClassicBestTimes);
 
 // Drops the tree with every node and record; it is absent afterwards.
 void FreeBestTimes(std::optional<TBestTimes>& bestTimes);
