@@ -219,6 +219,11 @@ TEST_F(WindowTest, CornerModeSwitchWithTheClockStoppedKeepsTheBoard)
     EXPECT_EQ(window->FField->PlayMode(), "cornerToCorner");
     EXPECT_FALSE(Panel().Cell(0, 0).Marker.empty()) << "the board stays";
     EXPECT_EQ(window->FSettings.ReadString("settings", "cornerToCorner", "-1"), "1");
+    // It plays, and is judged, as the normal game it was dealt as.
+    Click(5, 1);
+    EXPECT_TRUE(Panel().Cell(5, 1).Cleared);
+    EXPECT_FALSE(window->FField->Enabled()) << "won";
+    EXPECT_EQ(dialogTitles, std::vector<QString>{"Best Time !"});
     window->actNewGameExecute();
     EXPECT_TRUE(Panel().Cell(0, 0).Cleared) << "the next game starts at the corner";
 }
