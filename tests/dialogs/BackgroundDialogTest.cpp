@@ -182,6 +182,28 @@ TEST_F(BackgroundDialogTest, OkFallsBackToTheDefaultPictureSilently)
     EXPECT_TRUE(FMessages.isEmpty());
 }
 
+// Enter in the edit presses OK; the switch to the default picture disables
+// the edit, which is no leaving of it, so no message comes first.
+TEST_F(BackgroundDialogTest, EnterInTheImageEditIsOkWithoutAMessage)
+{
+    const QString existing = Touch("pic.jpg");
+    const std::pair<QString, const char*> cases[] = {{Missing(), kBackgroundDefault}, {existing, kBackgroundCustom}};
+    for (const auto& [typed, afterOk] : cases) {
+        FMessages.clear();
+        TfrmBackground d;
+        d.SetBackgroundChoice(kBackgroundCustom);
+        d.SetBackgroundFile(existing);
+        ShowActive(d);
+        Retype(d.edtImage, typed);
+        QTest::keyClick(d.edtImage, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_EQ(d.BackgroundChoice(), afterOk);
+        EXPECT_EQ(d.BackgroundFile(), typed);
+        EXPECT_TRUE(FMessages.isEmpty()) << typed.toStdString();
+    }
+}
+
 TEST_F(BackgroundDialogTest, ChosenFileGoesIntoTheEditAndIsCheckedAtOnce)
 {
     const QString existing = Touch("pic.jpg");
