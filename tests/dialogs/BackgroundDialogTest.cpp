@@ -6,11 +6,13 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -230,10 +232,30 @@ TEST_F(BackgroundDialogTest, ChosenFileGoesIntoTheEditAndIsCheckedAtOnce)
         QTest::mouseClick(d.btnGetFile, Qt::LeftButton);
         ASSERT_EQ(requests.size(), 1);
         EXPECT_EQ(requests.front().Directory, QDir::currentPath());
+        EXPECT_EQ(requests.front().FileName, "*.jpg;*.jpeg");
         EXPECT_TRUE(requests.front().Filter.contains("*.jpg") && requests.front().Filter.contains("*.jpeg"));
         EXPECT_EQ(d.BackgroundFile(), c.Expected);
         EXPECT_EQ(FMessages.size(), c.Messages) << c.Chosen.toStdString();
     }
+}
+
+// The real file dialog, as the player sees it: in the given folder, with the
+// patterns in its name box.
+TEST_F(BackgroundDialogTest, FileDialogStartsWithThePatternsInItsNameBox)
+{
+    QString shownFolder;
+    QString shownName;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shownFolder = dialog->directory().absolutePath();
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+            shownName = name->text();
+        dialog->reject();
+    });
+    EXPECT_EQ(ChooseOpenFile(nullptr, FDir.path(), "*.jpg;*.jpeg", "*.jpg;*.jpeg (*.jpg *.jpeg)"), QString());
+    EXPECT_EQ(shownFolder, QDir(FDir.path()).absolutePath());
+    EXPECT_EQ(shownName, "*.jpg;*.jpeg");
 }
 
 } // namespace
