@@ -4,6 +4,7 @@
 
 #include "dialogs/uSize.h"
 
+#include <QActionGroup>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -396,6 +397,10 @@ TEST_F(WindowTest, FlagMarkerChoiceRemarksTheFlags)
     ASSERT_TRUE(Start());
     Layout({"*.........", "..........", ".........."});
     Panel().CycleMarker(0, 0);
+    // Radio items of one exclusive group, drawn as such by the menu.
+    ASSERT_NE(window->miFlag->actionGroup(), nullptr);
+    EXPECT_EQ(window->miFlag->actionGroup(), window->miFlagAt->actionGroup());
+    EXPECT_TRUE(window->miFlag->actionGroup()->isExclusive());
     window->miFlag->trigger(); // already checked: nothing happens
     EXPECT_TRUE(window->miFlag->isChecked());
     EXPECT_FALSE(window->FSettings.Dirty());
