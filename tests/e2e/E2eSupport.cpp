@@ -26,7 +26,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     return true;
 }
 
-TXServer::TXServer()
+TXServer::TXServer(TWindowManager manager)
 {
     // -displayfd makes the server pick a free display and tell its number.
     int pipe[2];
@@ -48,10 +48,25 @@ TXServer::TXServer()
     ::close(pipe[0]);
     if (!number.empty())
         FDisplay = ":" + QString::fromStdString(number);
+    if (manager == TWindowManager::None || FDisplay.isEmpty())
+        return;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", FDisplay);
+    FWindowManager.setProcessEnvironment(env);
+    FWindowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    FWindowManager.start("evilwm", {"--bw", "4", "--fn", "fixed"});
+    // Running once it has announced itself on the root window.
+    if (!FWindowManager.waitForStarted(10000) ||
+        !WaitFor([this] { return Run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"); }))
+        FDisplay.clear();
 }
 
 TXServer::~TXServer()
 {
+    if (FWindowManager.state() != QProcess::NotRunning) {
+        FWindowManager.terminate();
+        FWindowManager.waitForFinished(5000);
+    }
     FServer.terminate();
     if (!FServer.waitForFinished(5000)) {
         FServer.kill();
@@ -162,6 +177,17 @@ QRect TGame::WindowGeometry(unsigned long window) const
             rect.setHeight(value.toInt());
     }
     return rect;
+}
+
+QMargins TGame::FrameExtents(unsigned long window) const
+{
+    // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+    const QStringList values =
+        FX.Run("xprop", {"-id", QString::number(window), "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
+    if (values.size() != 4)
+        return {};
+    return {values[0].trimmed().toInt(), values[2].trimmed().toInt(), values[1].trimmed().toInt(),
+            values[3].trimmed().toInt()};
 }
 
 QRect TGame::Geometry() const { return WindowGeometry(FWindow); }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -15,10 +16,13 @@
 #include <memory>
 #include <vector>
 
-// A virtual X server on the first free display.
+// A virtual X server on the first free display. Without a window manager the
+// windows have no frames; a framing one puts a 4-pixel border around each.
 class TXServer {
 public:
-    TXServer();
+    enum class TWindowManager { None, Framing };
+
+    explicit TXServer(TWindowManager manager = TWindowManager::None);
     ~TXServer();
     bool Running() const { return !FDisplay.isEmpty(); }
     const QString& Display() const { return FDisplay; }
@@ -29,6 +33,7 @@ public:
 
 private:
     QProcess FServer;
+    QProcess FWindowManager;
     QString FDisplay;
 };
 
@@ -82,6 +87,8 @@ public:
     // Any other top-level window of the program (a dialog), or 0.
     unsigned long OtherWindow() const;
     QRect WindowGeometry(unsigned long window) const;
+    // The frame that the window manager put around a window, as it states it.
+    QMargins FrameExtents(unsigned long window) const;
 
 private:
     const TXServer& FX;
