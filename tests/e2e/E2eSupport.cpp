@@ -274,28 +274,33 @@ void SaveShot(const QImage& image, const QString& name)
         image.save(folder + "/" + name + ".png");
 }
 
-std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs)
+std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs, bool cornerToCorner)
 {
     const int n = across * down;
+    if (cornerToCorner)
+        bombs = std::min(bombs, n - 2);
     std::vector<int> candidates(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         candidates[static_cast<std::size_t>(i)] = i;
     std::vector<int> result;
-    for (int count = std::min(n, bombs); count > 0; --count) {
+    for (int count = std::min(n, bombs); count > 0;) {
         seed = seed * 134775813u + 1u;
         const auto k = static_cast<std::size_t>((static_cast<std::uint64_t>(seed) * candidates.size()) >> 32);
+        if (cornerToCorner && (candidates[k] == 0 || candidates[k] == n - 1))
+            continue; // a corner: drawn again
         result.push_back(candidates[k]);
         candidates.erase(candidates.begin() + static_cast<std::ptrdiff_t>(k));
+        --count;
     }
     std::sort(result.begin(), result.end());
     return result;
 }
 
-TKnownField::TKnownField(std::uint32_t seed, int across, int down, int bombs)
+TKnownField::TKnownField(std::uint32_t seed, int across, int down, int bombs, bool cornerToCorner)
     : FAcross(across), FDown(down), FBomb(static_cast<std::size_t>(across * down)),
       FNumber(static_cast<std::size_t>(across * down)), FOpen(FBomb.size()), FFlag(FBomb.size())
 {
-    for (int i : ExpectedBombs(seed, across, down, bombs))
+    for (int i : ExpectedBombs(seed, across, down, bombs, cornerToCorner))
         FBomb[static_cast<std::size_t>(i)] = true;
     for (int row = 0; row < down; ++row)
         for (int col = 0; col < across; ++col)
@@ -372,4 +377,34 @@ QPoint TKnownField::ChordCandidate() const
                 return {col, row};
         }
     return {-1, -1};
+}
+
+std::vector<QPoint> TKnownField::SafePath(QPoint from, QPoint to) const
+{
+    // Breadth first over the eight neighbours, remembering where each cell was
+    // reached from.
+    std::vector<int> cameFrom(FBomb.size(), -1);
+    std::vector<QPoint> todo{from};
+    cameFrom[Index(from.x(), from.y())] = static_cast<int>(Index(from.x(), from.y()));
+    for (std::size_t next = 0; next < todo.size(); ++next) {
+        const QPoint p = todo[next];
+        for (int dr = -1; dr <= 1; ++dr)
+            for (int dc = -1; dc <= 1; ++dc) {
+                const int c = p.x() + dc;
+                const int r = p.y() + dr;
+                if (!Inside(c, r) || Bomb(c, r) || cameFrom[Index(c, r)] != -1)
+                    continue;
+                cameFrom[Index(c, r)] = static_cast<int>(Index(p.x(), p.y()));
+                todo.emplace_back(c, r);
+            }
+    }
+    if (cameFrom[Index(to.x(), to.y())] == -1)
+        return {};
+    std::vector<QPoint> path{to};
+    while (path.back() != from) {
+        const int i = cameFrom[Index(path.back().x(), path.back().y())];
+        path.emplace_back(i % FAcross, i / FAcross);
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
 }

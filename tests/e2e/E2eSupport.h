@@ -103,14 +103,15 @@ void SaveShot(const QImage& image, const QString& name);
 
 // The bombs a field of the given size deals from the seed, computed here from
 // the generator's definition, independently of the program: linear indices.
-std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs);
+// In corner-to-corner mode the two corners stay free.
+std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs, bool cornerToCorner = false);
 
 // The field the frozen clock deals, worked out in the test: which cells hold
 // bombs, their numbers, and what a click or a dual click opens, so that a
 // test can play a game to its end without reading the screen first.
 class TKnownField {
 public:
-    TKnownField(std::uint32_t seed, int across, int down, int bombs);
+    TKnownField(std::uint32_t seed, int across, int down, int bombs, bool cornerToCorner = false);
 
     int Across() const { return FAcross; }
     int Down() const { return FDown; }
@@ -130,6 +131,9 @@ public:
     // An open number whose bombs are all flagged and which still has covered
     // safe neighbours: a dual click there opens them. (-1, -1) when none.
     QPoint ChordCandidate() const;
+    // A shortest way over safe cells, each touching the one before, from one
+    // cell to another, both included; empty when bombs cut it off.
+    std::vector<QPoint> SafePath(QPoint from, QPoint to) const;
 
 private:
     std::size_t Index(int col, int row) const { return static_cast<std::size_t>(col + row * FAcross); }
