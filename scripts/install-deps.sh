@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick faketime time libx11-dev
+  evilwm x11-utils
   fonts-dejavu-core fonts-liberation2
   clang libclang-rt-dev
   dpkg-dev file lintian appstream desktop-file-utils librsvg2-bin man-db groff-base

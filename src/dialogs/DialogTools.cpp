@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QWidget>
 #include <utility>
 
 namespace {
@@ -22,7 +23,10 @@ protected:
         const auto type = event->type();
         if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            // A control disabled while it has the focus hands the focus on
+            // without being left: nothing of it was confirmed by the player.
+            const bool disabled = type == QEvent::FocusOut && !static_cast<QWidget*>(watched)->isEnabled();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !disabled) {
                 const auto& handler = type == QEvent::FocusIn ? FOnEnter : FOnExit;
                 if (handler)
                     handler();

@@ -1,5 +1,6 @@
 #include "dialogs/OpenFileDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <utility>
 
@@ -13,11 +14,12 @@ TOpenFileChooser& Chooser()
 
 } // namespace
 
-QString ChooseOpenFile(QWidget* parent, const QString& directory, const QString& filter)
+QString ChooseOpenFile(QWidget* parent, const QString& directory, const QString& fileName, const QString& filter)
 {
     if (Chooser())
-        return Chooser()({directory, filter});
-    return QFileDialog::getOpenFileName(parent, QString(), directory, filter);
+        return Chooser()({directory, fileName, filter});
+    // A start path that names no folder opens its folder with the name in the name box.
+    return QFileDialog::getOpenFileName(parent, QString(), QDir(directory).filePath(fileName), filter);
 }
 
 TScopedOpenFileChooser::TScopedOpenFileChooser(TOpenFileChooser chooser)

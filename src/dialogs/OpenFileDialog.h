@@ -10,13 +10,14 @@ class QWidget;
 
 struct TOpenFileRequest {
     QString Directory;  // where the dialog starts
+    QString FileName;   // what the name box holds at the start
     QString Filter;     // a name filter in the file dialog's syntax
 };
 
 // Returns the chosen file's path, or an empty text when nothing was chosen.
 using TOpenFileChooser = std::function<QString(const TOpenFileRequest&)>;
 
-QString ChooseOpenFile(QWidget* parent, const QString& directory, const QString& filter);
+QString ChooseOpenFile(QWidget* parent, const QString& directory, const QString& fileName, const QString& filter);
 
 class TScopedOpenFileChooser {
 public:

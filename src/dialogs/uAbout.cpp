@@ -10,7 +10,7 @@
 namespace {
 
 const std::initializer_list<const char*> kSpecsLines = {
-    "file:///usr/share/doc/dravolt/README.md",
+    "file://" DRAVOLT_DOC_DIR "/README.md",
     " ",
     "version 1.0",
     " ",

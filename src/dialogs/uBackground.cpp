@@ -19,7 +19,9 @@ namespace {
 // A directory is no picture file.
 bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
 
-// The filter is shown as it reads; the patterns in brackets do the filtering.
+// The file dialog starts with the patterns in its name box. The filter is
+// shown as it reads; the patterns in brackets do the filtering.
+const char* const kJpegFileName = "*.jpg;*.jpeg";
 const char* const kJpegFilter = "*.jpg;*.jpeg (*.jpg *.jpeg)";
 
 template <typename T>
@@ -149,7 +151,7 @@ void TfrmBackground::edtImageExit()
 
 void TfrmBackground::btnGetFileClick()
 {
-    const QString chosen = ChooseOpenFile(this, QDir::currentPath(), kJpegFilter);
+    const QString chosen = ChooseOpenFile(this, QDir::currentPath(), kJpegFileName, kJpegFilter);
     if (chosen.isEmpty())
         return;
     edtImage->setText(QFileInfo(chosen).absoluteFilePath());

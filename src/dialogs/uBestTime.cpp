@@ -10,16 +10,22 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QWindow>
 
 namespace {
 
 constexpr int kTopHeight = 36;
 constexpr int kBottomHeight = 41;
 constexpr int kColumns = 5;
+// The dialog's size with its window frame; the client area is what the frame
+// leaves of it.
+constexpr QSize kOuterSize(421, 727);
+// btnOk's left edge at that size; it keeps its distance to the right edge.
+constexpr int kOkLeft = 335;
 
 } // namespace
 
-TfrmBestTime::TfrmBestTime(QWidget* parent) : QDialog(parent)
+TfrmBestTime::TfrmBestTime(QWidget* parent) : QDialog(parent), FDesignClient(kOuterSize)
 {
     setObjectName("frmBestTime");
     setWindowTitle("Best Times");
@@ -66,7 +72,7 @@ TfrmBestTime::TfrmBestTime(QWidget* parent) : QDialog(parent)
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     btnOk->setFocus();
 
-    resize(421, 727);
+    resize(FDesignClient);
     Realign();
 }
 
@@ -76,12 +82,52 @@ void TfrmBestTime::resizeEvent(QResizeEvent* event)
     Realign();
 }
 
+void TfrmBestTime::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A window manager frames the window after it is shown: every notice of
+    // the window system is a chance that the frame has become known.
+    if (!FFramed && windowHandle()) {
+        windowHandle()->installEventFilter(this);
+        FitToFrame();
+    }
+}
+
+bool TfrmBestTime::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle()) {
+        switch (event->type()) {
+        case QEvent::Expose:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::FocusIn:
+            FitToFrame();
+            break;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmBestTime::FitToFrame()
+{
+    // Without a frame the client area is the whole size.
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull())
+        return;
+    FFramed = true;
+    windowHandle()->removeEventFilter(this);
+    FDesignClient = kOuterSize.shrunkBy(frame);
+    resize(FDesignClient);
+}
+
 void TfrmBestTime::Realign()
 {
     const int top = pnlTop->isVisibleTo(this) ? kTopHeight : 0;
     pnlTop->setGeometry(0, 0, width(), kTopHeight);
     pnlBottom->setGeometry(0, height() - kBottomHeight, width(), kBottomHeight);
-    btnOk->setGeometry(width() - 86, 10, 75, 25); // kept at the right edge
+    btnOk->setGeometry(width() - (FDesignClient.width() - kOkLeft), 10, 75, 25);
     grd->setGeometry(0, top, width(), height() - kBottomHeight - top);
 }
 

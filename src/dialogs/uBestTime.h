@@ -58,10 +58,17 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Realign();
+    // Once the window frame is known, the client area is what it leaves of
+    // the dialog's outer size.
+    void FitToFrame();
 
+    QSize FDesignClient; // the client area at the outer size
+    bool FFramed = false;
     QString FMode;
     QAction* FAction = nullptr;
     TSessionList* FSessions = nullptr;

@@ -23,6 +23,8 @@ public:
     virtual void SetCellWidth(int value) = 0;
     virtual int BombsLeft() const = 0;
     virtual void SetBombsLeft(int value) = 0; // the counter label is not updated
+    // The mode the next NewGame deals with; the game on the board keeps the
+    // mode it was dealt with, which GamePlayMode reads.
     virtual std::string PlayMode() const = 0;
     virtual void SetPlayMode(const std::string& value) = 0;
     virtual bool OptimizeStatsStart() const = 0;
@@ -44,6 +46,7 @@ public:
     virtual bool HandleNavigationKey(int key, bool down) = 0;
     virtual void Undo() = 0;
     virtual void RemarkFlags() = 0;
+    virtual std::string GamePlayMode() const = 0;
 
 protected:
     ~IzorvMineField() = default; // the window never destroys a panel through this

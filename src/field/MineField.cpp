@@ -120,6 +120,9 @@ void TMineField::PlaceCursorAt(int i)
 
 void TMineField::BuildField()
 {
+    // The board plays by the mode it is dealt with, whatever the mode is
+    // switched to before the next deal.
+    FGamePlayMode = FPlayMode;
     AllocateGrid();
     const int keptCursor = CursorIndex;
     CursorIndex = -1;
@@ -259,7 +262,7 @@ bool TMineField::IsFlagged(const TSlot& slot) const
     return !slot.Marker.empty() && SameText(slot.Marker, FPreferredMarker);
 }
 
-bool TMineField::CornerToCorner() const { return SameText(FPlayMode, kCornerToCorner); }
+bool TMineField::CornerToCorner() const { return SameText(FGamePlayMode, kCornerToCorner); }
 
 bool TMineField::ClickRefused(int col, int row) const
 {

@@ -38,6 +38,7 @@ public:
     void SetBombsLeft(int value) override { FBombsLeft = value; }
     std::string PlayMode() const override { return FPlayMode; }
     void SetPlayMode(const std::string& value) override { FPlayMode = value; }
+    std::string GamePlayMode() const override { return FGamePlayMode; }
     bool OptimizeStatsStart() const override { return FOptimizeStatsStart; }
     void SetOptimizeStatsStart(bool value) override { FOptimizeStatsStart = value; }
     int BevelWidth() const override { return FBevelWidth; }
@@ -92,7 +93,7 @@ public:
     // --- The rules
     static bool IsBomb(const TSlot& slot);
     bool IsFlagged(const TSlot& slot) const;
-    bool CornerToCorner() const;
+    bool CornerToCorner() const; // the current game's mode
     // ClickCell's steps 1 and 2: flagged, cleared, or refused by corner-to-corner.
     bool ClickRefused(int col, int row) const;
     void ClickCell(int col, int row);
@@ -162,7 +163,8 @@ private:
     int FSafeCellTotal = 0;
     int FBombsLeft = 0;
     std::string FPreferredMarker = "Flag";
-    std::string FPlayMode;
+    std::string FPlayMode;     // the mode of the next game
+    std::string FGamePlayMode; // the mode the current game was dealt with
     bool FShowPictureOnWin = false;
     bool FPictureShown = false;
     bool FOptimizeStatsStart = false;

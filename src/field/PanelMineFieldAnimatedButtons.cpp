@@ -149,6 +149,11 @@ void TPanelMineFieldAnimatedButtons::mousePressEvent(QMouseEvent* event)
 void TPanelMineFieldAnimatedButtons::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
+    // A release outside the panel comes after the pointer left it, even when
+    // no move outside was reported first; just above or left of the panel the
+    // point still maps to row or column 0.
+    if (!rect().contains(p))
+        PointerWentOutside();
     if (event->button() == Qt::LeftButton)
         LeftUp(p.x(), p.y(), event->buttons().testFlag(Qt::RightButton));
     else if (event->button() == Qt::RightButton)
@@ -161,15 +166,21 @@ void TPanelMineFieldAnimatedButtons::mouseMoveEvent(QMouseEvent* event)
         return;
     const QPoint p = event->position().toPoint();
     // While a button is held the panel keeps the pointer; crossing its edge
-    // cancels the press just as leaving it does.
+    // cancels the press just as leaving it does, each time it is crossed.
     if (!rect().contains(p)) {
-        if (!FPointerOutside) {
-            FPointerOutside = true;
-            PointerLeft();
-        }
+        PointerWentOutside();
         return;
     }
+    FPointerOutside = false;
     MoveWithLeftHeld(p.x(), p.y(), event->buttons().testFlag(Qt::RightButton));
+}
+
+void TPanelMineFieldAnimatedButtons::PointerWentOutside()
+{
+    if (FPointerOutside)
+        return;
+    FPointerOutside = true;
+    PointerLeft();
 }
 
 void TPanelMineFieldAnimatedButtons::leaveEvent(QEvent* event)

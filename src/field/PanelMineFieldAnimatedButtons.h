@@ -34,5 +34,7 @@ protected:
 private:
     void PressNeighbours(int i);
     void RedrawNeighbours(int i);
-    bool FPointerOutside = false; // a drag went past the panel's edge
+    // The pointer crossed the panel's edge with a button held: it has left.
+    void PointerWentOutside();
+    bool FPointerOutside = false; // a drag is past the panel's edge
 };

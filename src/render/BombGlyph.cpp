@@ -4,15 +4,15 @@
 
 namespace {
 
-// '#' body and spikes, 'o' highlight, '*' spark on the fuse.
+// A round body with eight spikes and a fuse up to the right.
 constexpr const char* kBomb[kBombGlyphSize] = {
-    "..........**.",
-    "..........#*.",
+    "...........#.",
+    "..........#..",
     ".........#...",
     "......#.#....",
     "...#.###.#...",
-    "....oo###....",
-    "...#o#####...",
+    "....#####....",
+    "...#######...",
     ".###########.",
     "...#######...",
     "....#####....",
@@ -25,14 +25,8 @@ constexpr const char* kBomb[kBombGlyphSize] = {
 
 void PaintBombGlyph(TPixelCanvas& canvas, QPoint topLeft, QRgb colour)
 {
-    const QRgb highlight = qRgb(255, 255, 255);
-    const QRgb spark = qRgb(255, 160, 0);
-    for (int row = 0; row < kBombGlyphSize; ++row) {
-        for (int col = 0; col < kBombGlyphSize; ++col) {
-            const char c = kBomb[row][col];
-            if (c != '.')
-                canvas.Set(topLeft.x() + col, topLeft.y() + row,
-                         c == '#' ? colour : (c == 'o' ? highlight : spark));
-        }
-    }
+    for (int row = 0; row < kBombGlyphSize; ++row)
+        for (int col = 0; col < kBombGlyphSize; ++col)
+            if (kBomb[row][col] == '#')
+                canvas.Set(topLeft.x() + col, topLeft.y() + row, colour);
 }

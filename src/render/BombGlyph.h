@@ -9,5 +9,5 @@ class TPixelCanvas;
 
 constexpr int kBombGlyphSize = 13;
 
-// Draws the bomb with its top-left corner at topLeft; colour is the body.
+// Draws the bomb, all in one colour, with its top-left corner at topLeft.
 void PaintBombGlyph(TPixelCanvas& canvas, QPoint topLeft, QRgb colour);

@@ -62,7 +62,7 @@ const TTextMask& Mask(const std::string& text, const std::string& fontName, int 
     });
     if (it == fonts.end()) {
         fonts.push_back(std::make_unique<TFontMasks>(
-            TFontMasks{fontName, points, styles, FontFor(fontName, points, styles), {}}));
+            TFontMasks{fontName, points, styles, CellFontFor(fontName, points, styles), {}}));
         it = std::prev(fonts.end());
     }
     TFontMasks& font = **it;

@@ -9,7 +9,11 @@
 #include <string>
 
 int PointsToPixels(int points);
-QFont FontFor(const std::string& name, int points, TFontStyles styles);
+// The font of the field's text (numbers, markers, the wrong-flag "X"), drawn
+// without antialiasing for sharp glyphs in 16-pixel cells. There the window's
+// face draws its bold with the regular one-pixel strokes, so the field sets
+// that face in DejaVu Sans, whose bold is visibly heavier at 11 pixels.
+QFont CellFontFor(const std::string& name, int points, TFontStyles styles);
 
 // The window font: "MS Sans Serif", 8 points.
 QFont WindowFont();

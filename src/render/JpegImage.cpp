@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
@@ -47,12 +48,29 @@ struct TDecodeState {
     Escape(errors, TJpegFault::Corrupt, message);
 }
 
-// libjpeg reports a truncated or damaged scan only as a warning (level -1)
-// and pads the picture with grey; such a picture is refused too. Trace
-// messages (level 0 and up) are ignored.
+// libjpeg reports a truncated file or damaged scan data only as a warning
+// and pads or skips what it could not decode; such a picture is refused too.
+bool DamagesThePicture(int code)
+{
+    switch (code) {
+    case JWRN_JPEG_EOF:          // the file ends before the picture does
+    case JWRN_HIT_MARKER:        // a data segment ends early
+    case JWRN_HUFF_BAD_CODE:     // corrupt entropy-coded data
+    case JWRN_ARITH_BAD_CODE:
+    case JWRN_MUST_RESYNC:       // a lost restart marker: data is skipped
+    case JWRN_BOGUS_PROGRESSION: // progressive scans that do not add up
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The other warnings (stray bytes before a marker, an unknown JFIF revision,
+// a bad ICC marker, ...) leave the picture whole, and other viewers show it:
+// so is it shown here. Trace messages (level 0 and up) are ignored.
 void OnMessage(j_common_ptr info, int level)
 {
-    if (level < 0)
+    if (level < 0 && DamagesThePicture(info->err->msg_code))
         OnError(info);
 }
 

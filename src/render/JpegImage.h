@@ -1,7 +1,7 @@
 // Whole-image JPEG decoding with libjpeg into a QImage, for the win pictures:
 // the one the program carries and the files the player chooses. A file that
-// cannot be read, is damaged or truncated in any way, or claims an absurd size
-// gives an error result; nothing here ends the program.
+// cannot be read, is truncated, has damaged picture data or claims an absurd
+// size gives an error result; nothing here ends the program.
 #pragma once
 
 #include <QByteArray>

@@ -305,15 +305,13 @@ void TfrmDravolt::miFlagAtClick() { SetFlagMarker(miFlagAt); }
 
 void TfrmDravolt::SetFlagMarker(QAction* item)
 {
-    // The click has already toggled the item: unchecked now means it was
-    // checked before, and choosing the checked item does nothing.
+    // The click has already toggled the item, and its group has unchecked the
+    // other one: unchecked now means it was checked before, and choosing the
+    // checked item does nothing.
     if (!item->isChecked()) {
         item->setChecked(true);
         return;
     }
-    for (QAction* other : {miFlag, miFlagAt})
-        if (other != item)
-            other->setChecked(false);
     const std::string hint = item->data().toString().toStdString();
     FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::PreferredFlag, hint);
     FField->SetPreferredMarker(hint);

@@ -7,6 +7,7 @@
 #include "render/Fonts.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -98,6 +99,12 @@ void TfrmDravolt::CreateMenus()
     miFlag->setData(QStringLiteral("Flag")); // the item's hint: the marker it selects
     miFlagAt = Item(miFlagGroup, "miFlagAt", "@", true);
     miFlagAt->setData(QStringLiteral("@"));
+    // Radio items of one group. A marker read from the settings may be neither
+    // of them, so the group may have no item checked.
+    auto* flagMarkers = new QActionGroup(miFlagGroup);
+    flagMarkers->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    flagMarkers->addAction(miFlag);
+    flagMarkers->addAction(miFlagAt);
     options->addSeparator();
     actFreeClick = Item(options, "actFreeClick", "&One Free Click", true);
     actKeyboardNavigation = Item(options, "actKeyboardNavigation", "&Keyboard Navigation", true);

@@ -31,7 +31,9 @@ void TfrmDravolt::RecordGameStat()
 
 void TfrmDravolt::CheckBestTime()
 {
-    if (!FPlayMode.empty())
+    // A record is judged by the mode the game was played in: a board kept
+    // while the mode was switched plays, and counts, as it was dealt.
+    if (!FField->GamePlayMode().empty())
         return; // corner-to-corner games are no records
     const TSizeParts size{std::to_string(FField->SlotsDown()), std::to_string(FField->SlotsAcross()),
                           std::to_string(FField->BombTotal())};

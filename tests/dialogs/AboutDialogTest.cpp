@@ -9,8 +9,9 @@
 
 namespace {
 
+// The first line names the README where the install puts it.
 const QStringList kSpecs = {
-    "file:///usr/share/doc/dravolt/README.md",
+    "file://" DRAVOLT_INSTALLED_README,
     " ",
     "version 1.0",
     " ",

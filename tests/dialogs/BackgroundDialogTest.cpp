@@ -6,11 +6,13 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -182,6 +184,28 @@ TEST_F(BackgroundDialogTest, OkFallsBackToTheDefaultPictureSilently)
     EXPECT_TRUE(FMessages.isEmpty());
 }
 
+// Enter in the edit presses OK; the switch to the default picture disables
+// the edit, which is no leaving of it, so no message comes first.
+TEST_F(BackgroundDialogTest, EnterInTheImageEditIsOkWithoutAMessage)
+{
+    const QString existing = Touch("pic.jpg");
+    const std::pair<QString, const char*> cases[] = {{Missing(), kBackgroundDefault}, {existing, kBackgroundCustom}};
+    for (const auto& [typed, afterOk] : cases) {
+        FMessages.clear();
+        TfrmBackground d;
+        d.SetBackgroundChoice(kBackgroundCustom);
+        d.SetBackgroundFile(existing);
+        ShowActive(d);
+        Retype(d.edtImage, typed);
+        QTest::keyClick(d.edtImage, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_EQ(d.BackgroundChoice(), afterOk);
+        EXPECT_EQ(d.BackgroundFile(), typed);
+        EXPECT_TRUE(FMessages.isEmpty()) << typed.toStdString();
+    }
+}
+
 TEST_F(BackgroundDialogTest, ChosenFileGoesIntoTheEditAndIsCheckedAtOnce)
 {
     const QString existing = Touch("pic.jpg");
@@ -208,10 +232,30 @@ TEST_F(BackgroundDialogTest, ChosenFileGoesIntoTheEditAndIsCheckedAtOnce)
         QTest::mouseClick(d.btnGetFile, Qt::LeftButton);
         ASSERT_EQ(requests.size(), 1);
         EXPECT_EQ(requests.front().Directory, QDir::currentPath());
+        EXPECT_EQ(requests.front().FileName, "*.jpg;*.jpeg");
         EXPECT_TRUE(requests.front().Filter.contains("*.jpg") && requests.front().Filter.contains("*.jpeg"));
         EXPECT_EQ(d.BackgroundFile(), c.Expected);
         EXPECT_EQ(FMessages.size(), c.Messages) << c.Chosen.toStdString();
     }
+}
+
+// The real file dialog, as the player sees it: in the given folder, with the
+// patterns in its name box.
+TEST_F(BackgroundDialogTest, FileDialogStartsWithThePatternsInItsNameBox)
+{
+    QString shownFolder;
+    QString shownName;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shownFolder = dialog->directory().absolutePath();
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+            shownName = name->text();
+        dialog->reject();
+    });
+    EXPECT_EQ(ChooseOpenFile(nullptr, FDir.path(), "*.jpg;*.jpeg", "*.jpg;*.jpeg (*.jpg *.jpeg)"), QString());
+    EXPECT_EQ(shownFolder, QDir(FDir.path()).absolutePath());
+    EXPECT_EQ(shownName, "*.jpg;*.jpeg");
 }
 
 } // namespace

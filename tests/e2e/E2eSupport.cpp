@@ -26,7 +26,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     return true;
 }
 
-TXServer::TXServer()
+TXServer::TXServer(TWindowManager manager)
 {
     // -displayfd makes the server pick a free display and tell its number.
     int pipe[2];
@@ -48,10 +48,25 @@ TXServer::TXServer()
     ::close(pipe[0]);
     if (!number.empty())
         FDisplay = ":" + QString::fromStdString(number);
+    if (manager == TWindowManager::None || FDisplay.isEmpty())
+        return;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", FDisplay);
+    FWindowManager.setProcessEnvironment(env);
+    FWindowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    FWindowManager.start("evilwm", {"--bw", "4", "--fn", "fixed"});
+    // Running once it has announced itself on the root window.
+    if (!FWindowManager.waitForStarted(10000) ||
+        !WaitFor([this] { return Run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"); }))
+        FDisplay.clear();
 }
 
 TXServer::~TXServer()
 {
+    if (FWindowManager.state() != QProcess::NotRunning) {
+        FWindowManager.terminate();
+        FWindowManager.waitForFinished(5000);
+    }
     FServer.terminate();
     if (!FServer.waitForFinished(5000)) {
         FServer.kill();
@@ -178,6 +193,17 @@ QRect TGame::WindowGeometry(unsigned long window) const
     return rect;
 }
 
+QMargins TGame::FrameExtents(unsigned long window) const
+{
+    // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+    const QStringList values =
+        FX.Run("xprop", {"-id", QString::number(window), "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
+    if (values.size() != 4)
+        return {};
+    return {values[0].trimmed().toInt(), values[2].trimmed().toInt(), values[1].trimmed().toInt(),
+            values[3].trimmed().toInt()};
+}
+
 QRect TGame::Geometry() const { return WindowGeometry(FWindow); }
 
 unsigned long TGame::OtherWindow() const
@@ -288,28 +314,33 @@ void SaveShot(const QImage& image, const QString& name)
         image.save(folder + "/" + name + ".png");
 }
 
-std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs)
+std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs, bool cornerToCorner)
 {
     const int n = across * down;
+    if (cornerToCorner)
+        bombs = std::min(bombs, n - 2);
     std::vector<int> candidates(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         candidates[static_cast<std::size_t>(i)] = i;
     std::vector<int> result;
-    for (int count = std::min(n, bombs); count > 0; --count) {
+    for (int count = std::min(n, bombs); count > 0;) {
         seed = seed * 134775813u + 1u;
         const auto k = static_cast<std::size_t>((static_cast<std::uint64_t>(seed) * candidates.size()) >> 32);
+        if (cornerToCorner && (candidates[k] == 0 || candidates[k] == n - 1))
+            continue; // a corner: drawn again
         result.push_back(candidates[k]);
         candidates.erase(candidates.begin() + static_cast<std::ptrdiff_t>(k));
+        --count;
     }
     std::sort(result.begin(), result.end());
     return result;
 }
 
-TKnownField::TKnownField(std::uint32_t seed, int across, int down, int bombs)
+TKnownField::TKnownField(std::uint32_t seed, int across, int down, int bombs, bool cornerToCorner)
     : FAcross(across), FDown(down), FBomb(static_cast<std::size_t>(across * down)),
       FNumber(static_cast<std::size_t>(across * down)), FOpen(FBomb.size()), FFlag(FBomb.size())
 {
-    for (int i : ExpectedBombs(seed, across, down, bombs))
+    for (int i : ExpectedBombs(seed, across, down, bombs, cornerToCorner))
         FBomb[static_cast<std::size_t>(i)] = true;
     for (int row = 0; row < down; ++row)
         for (int col = 0; col < across; ++col)
@@ -386,4 +417,34 @@ QPoint TKnownField::ChordCandidate() const
                 return {col, row};
         }
     return {-1, -1};
+}
+
+std::vector<QPoint> TKnownField::SafePath(QPoint from, QPoint to) const
+{
+    // Breadth first over the eight neighbours, remembering where each cell was
+    // reached from.
+    std::vector<int> cameFrom(FBomb.size(), -1);
+    std::vector<QPoint> todo{from};
+    cameFrom[Index(from.x(), from.y())] = static_cast<int>(Index(from.x(), from.y()));
+    for (std::size_t next = 0; next < todo.size(); ++next) {
+        const QPoint p = todo[next];
+        for (int dr = -1; dr <= 1; ++dr)
+            for (int dc = -1; dc <= 1; ++dc) {
+                const int c = p.x() + dc;
+                const int r = p.y() + dr;
+                if (!Inside(c, r) || Bomb(c, r) || cameFrom[Index(c, r)] != -1)
+                    continue;
+                cameFrom[Index(c, r)] = static_cast<int>(Index(p.x(), p.y()));
+                todo.emplace_back(c, r);
+            }
+    }
+    if (cameFrom[Index(to.x(), to.y())] == -1)
+        return {};
+    std::vector<QPoint> path{to};
+    while (path.back() != from) {
+        const int i = cameFrom[Index(path.back().x(), path.back().y())];
+        path.emplace_back(i % FAcross, i / FAcross);
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -15,10 +16,13 @@
 #include <memory>
 #include <vector>
 
-// A virtual X server on the first free display.
+// A virtual X server on the first free display. Without a window manager the
+// windows have no frames; a framing one puts a 4-pixel border around each.
 class TXServer {
 public:
-    TXServer();
+    enum class TWindowManager { None, Framing };
+
+    explicit TXServer(TWindowManager manager = TWindowManager::None);
     ~TXServer();
     bool Running() const { return !FDisplay.isEmpty(); }
     const QString& Display() const { return FDisplay; }
@@ -29,6 +33,7 @@ public:
 
 private:
     QProcess FServer;
+    QProcess FWindowManager;
     QString FDisplay;
 };
 
@@ -97,6 +102,8 @@ public:
     // Any other top-level window of the program (a dialog), or 0.
     unsigned long OtherWindow() const;
     QRect WindowGeometry(unsigned long window) const;
+    // The frame that the window manager put around a window, as it states it.
+    QMargins FrameExtents(unsigned long window) const;
 
 private:
     const TXServer& FX;
@@ -112,14 +119,15 @@ void SaveShot(const QImage& image, const QString& name);
 
 // The bombs a field of the given size deals from the seed, computed here from
 // the generator's definition, independently of the program: linear indices.
-std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs);
+// In corner-to-corner mode the two corners stay free.
+std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bombs, bool cornerToCorner = false);
 
 // The field the frozen clock deals, worked out in the test: which cells hold
 // bombs, their numbers, and what a click or a dual click opens, so that a
 // test can play a game to its end without reading the screen first.
 class TKnownField {
 public:
-    TKnownField(std::uint32_t seed, int across, int down, int bombs);
+    TKnownField(std::uint32_t seed, int across, int down, int bombs, bool cornerToCorner = false);
 
     int Across() const { return FAcross; }
     int Down() const { return FDown; }
@@ -139,6 +147,9 @@ public:
     // An open number whose bombs are all flagged and which still has covered
     // safe neighbours: a dual click there opens them. (-1, -1) when none.
     QPoint ChordCandidate() const;
+    // A shortest way over safe cells, each touching the one before, from one
+    // cell to another, both included; empty when bombs cut it off.
+    std::vector<QPoint> SafePath(QPoint from, QPoint to) const;
 
 private:
     std::size_t Index(int col, int row) const { return static_cast<std::size_t>(col + row * FAcross); }

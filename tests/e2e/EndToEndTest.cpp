@@ -127,4 +127,33 @@ TEST(EndToEnd, ZeroBombWinAsksForANameShowsThePictureAndSavesBothFiles)
               "[session]\n0=20261208 - 12:00:00\n\n[20261208 - 12:00:00]\n1=0|0|0000\n\n");
 }
 
+// Under a window manager that frames it, the best-times view measures
+// 421 x 727 with its frame, and OK stands at (335, 10) of the bottom panel.
+TEST(EndToEnd, BestTimesViewMeasures421By727WithItsFrame)
+{
+    TXServer x(TXServer::TWindowManager::Framing);
+    ASSERT_TRUE(x.Running());
+    TGame game(x, {});
+    ASSERT_TRUE(game.Started());
+    game.Key("alt+g");
+    game.Key("b"); // &Best Times...
+    unsigned long view = 0;
+    ASSERT_TRUE(WaitFor([&] { return (view = game.OtherWindow()) != 0; }));
+    QMargins frame;
+    ASSERT_TRUE(WaitFor([&] { return !(frame = game.FrameExtents(view)).isNull(); }));
+    QRect client;
+    EXPECT_TRUE(WaitFor([&] {
+        client = game.WindowGeometry(view);
+        return client.size().grownBy(frame) == QSize(421, 727);
+    })) << client.width() << " x " << client.height() << " inside a frame of " << frame.left() << ", " << frame.top()
+        << ", " << frame.right() << ", " << frame.bottom();
+    // OK's border: the pixel left of it is the panel's, its own is darker.
+    const QImage shot = game.Shot();
+    SaveShot(shot.copy(client.marginsAdded(frame)), "best-times-framed");
+    const QPoint ok = client.topLeft() + QPoint(335, client.height() - 41 + 10 + 12);
+    EXPECT_NE(shot.pixelColor(ok), shot.pixelColor(ok - QPoint(1, 0)));
+    EXPECT_EQ(shot.pixelColor(ok - QPoint(1, 0)), shot.pixelColor(ok - QPoint(3, 0)));
+    game.Key("Return");
+}
+
 } // namespace

@@ -268,6 +268,64 @@ TEST_F(PlayTest, AnimatedPanelActsOnTheReleaseUnderThePointer)
     EXPECT_EQ(At(covered.x(), covered.y(), 6, 6), face);
 }
 
+TEST_F(PlayTest, CornerToCornerGameIsWonAtTheFarCornerAndNeverABestTime)
+{
+    field = TKnownField(kNoon, 10, 10, 10, true);
+    Start("[settings]\ncornerToCorner=1\ninanimateButtons=1\nbackground=backgroundNone\nautoSaveSessionStats=1\n");
+    // The new game's start click has uncovered the top-left corner; a bomb
+    // cell shows what covered looks like.
+    ASSERT_TRUE(game->WaitForPixel(Cell(0, 0, 2, 14), kSilver));
+    field.Uncover(0, 0);
+    const int bomb = ExpectedBombs(kNoon, 10, 10, 10, true).front();
+    face = At(bomb % 10, bomb / 10, 6, 6);
+    const auto touchesOpen = [&](int col, int row) {
+        for (int dr = -1; dr <= 1; ++dr)
+            for (int dc = -1; dc <= 1; ++dc)
+                if ((dc || dr) && col + dc >= 0 && col + dc < 10 && row + dr >= 0 && row + dr < 10 &&
+                    field.Open(col + dc, row + dr))
+                    return true;
+        return false;
+    };
+    ASSERT_FALSE(touchesOpen(9, 9)) << "the start click should leave a way to go";
+
+    // The far corner touches nothing cleared yet: a click there is refused.
+    game->Click(Cell(9, 9));
+    Pause(200);
+    EXPECT_EQ(At(9, 9, 6, 6), face);
+
+    // Each cell of the way touches the one before it, which is open by then.
+    const std::vector<QPoint> path = field.SafePath({0, 0}, {9, 9});
+    ASSERT_FALSE(path.empty()) << "the layout leaves a way to the far corner";
+    for (const QPoint& p : path)
+        if (!field.Open(p.x(), p.y())) {
+            LeftClick(p.x(), p.y());
+            field.Uncover(p.x(), p.y());
+        }
+    Pause(500);
+    EXPECT_EQ(game->OtherWindow(), 0u) << "no name prompt: corner games are no best times";
+    const QImage won = game->Shot();
+    SaveShot(won.copy(game->Geometry()), "corner-win");
+    for (int row = 0; row < 10; ++row)
+        for (int col = 0; col < 10; ++col) {
+            if (field.Bomb(col, row)) {
+                EXPECT_EQ(won.pixelColor(Cell(col, row, 5, 3)), kRed) << "every bomb is flagged at the win";
+            }
+        }
+    // The win came with safe cells still covered, and the field takes no more clicks.
+    const QPoint covered = field.NextSafeCovered();
+    ASSERT_GE(covered.x(), 0);
+    EXPECT_EQ(won.pixelColor(Cell(covered.x(), covered.y(), 6, 6)), face);
+    game->Click(Cell(covered.x(), covered.y()));
+    Pause(200);
+    EXPECT_EQ(At(covered.x(), covered.y(), 6, 6), face);
+
+    ExitThroughTheMenu();
+    ASSERT_TRUE(game->WaitForExit());
+    EXPECT_FALSE(game->ReadFile("Dravolt.ini").contains("[times]")) << game->ReadFile("Dravolt.ini").toStdString();
+    EXPECT_TRUE(game->ReadFile("DravoltHistory.ini").contains("\n1=0|0|"))
+        << game->ReadFile("DravoltHistory.ini").toStdString();
+}
+
 TEST_F(PlayTest, SizeDialogResizesTheWindow)
 {
     Start("[settings]\n");

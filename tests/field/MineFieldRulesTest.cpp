@@ -468,6 +468,37 @@ TEST_F(RulesTest, CornerModeOpensOnlyCellsNextToClearedOnes)
     EXPECT_LT(field.ClearedCount, field.SafeCellTotal());
 }
 
+// Switching the mode acts at the next deal: the board on the table keeps the
+// rules it was dealt with, through a loss and its undo too.
+TEST_F(RulesTest, BoardPlaysByTheModeItWasDealtWith)
+{
+    // (6,2) is a "2" and (9,3) a "1", both far from anything cleared.
+    const std::vector<std::string> layout = {"..........", ".*.....*..", "........*.", ".......*.."};
+    field.Layout(layout);
+    field.SetPlayMode("cornerToCorner");
+    field.Click(6, 2);
+    EXPECT_TRUE(field.Cell(6, 2).Cleared) << "a normal board needs no cleared neighbour";
+    field.Click(9, 3);
+    EXPECT_TRUE(field.Cell(9, 3).Cleared);
+    EXPECT_TRUE(field.FieldOn) << "nor does its far corner win";
+
+    field.Layout(layout); // dealt in corner-to-corner mode now
+    EXPECT_EQ(field.GamePlayMode(), "cornerToCorner");
+    field.SetPlayMode("");
+    field.Cell(0, 0).Cleared = field.Cell(0, 0).Shown = true;
+    field.ClearedCount = 1;
+    field.Click(1, 1); // the bomb next to the corner
+    ASSERT_FALSE(field.FieldOn);
+    field.Undo();
+    field.FieldOn = true;
+    field.Click(6, 2);
+    EXPECT_FALSE(field.Cell(6, 2).Shown) << "still corner-to-corner after the undo";
+    EXPECT_EQ(field.PlayMode(), "");
+
+    field.NewGame(false);
+    EXPECT_EQ(field.GamePlayMode(), "");
+}
+
 TEST_F(RulesTest, CornerRefusalRedrawsOnlyForTheCursor)
 {
     field.SetPlayMode("cornerToCorner");

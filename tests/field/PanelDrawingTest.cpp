@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
+#include <functional>
 #include <set>
 
 namespace {
@@ -96,7 +98,7 @@ TEST_F(DrawingTest, FlagPictureWithAndWithoutCursor)
 
 QRect TextBox(const QString& text, QPoint offset)
 {
-    const QFontMetrics metrics(FontFor("MS Sans Serif", 8, fsBold));
+    const QFontMetrics metrics(CellFontFor("MS Sans Serif", 8, fsBold));
     return {offset, QSize(metrics.horizontalAdvance(text), metrics.height())};
 }
 
@@ -182,19 +184,74 @@ TEST_F(DrawingTest, OpenNumbersAreFlatSquaresWithColouredDigits)
     }
 }
 
+// How heavy the text in a cell is: over the pixels of the text's colour, the
+// median of the shorter of the horizontal and the vertical run through each.
+// One-pixel strokes give 1.
+int StrokeWidth(const std::function<QColor(int, int)>& pixel, const QColor& colour)
+{
+    const auto on = [&](int x, int y) { return x >= 1 && y >= 1 && x <= 14 && y <= 14 && pixel(x, y) == colour; };
+    std::vector<int> widths;
+    for (int y = 1; y <= 14; ++y)
+        for (int x = 1; x <= 14; ++x) {
+            if (!on(x, y))
+                continue;
+            int left = x, right = x, top = y, bottom = y;
+            while (on(left - 1, y))
+                --left;
+            while (on(right + 1, y))
+                ++right;
+            while (on(x, top - 1))
+                --top;
+            while (on(x, bottom + 1))
+                ++bottom;
+            widths.push_back(std::min(right - left, bottom - top) + 1);
+        }
+    if (widths.empty())
+        return 0;
+    std::nth_element(widths.begin(), widths.begin() + widths.size() / 2, widths.end());
+    return widths[widths.size() / 2];
+}
+
+TEST_F(DrawingTest, BoldTextHasStrokesTwoPixelsWide)
+{
+    // The numbers in their colours, the wrong flag's red "X", the "?" marker.
+    for (const char* text : {"1", "2", "3", "4", "5", "6", "7", "8", "X", "?"}) {
+        Layout({"..........", ".........."});
+        TSlot& slot = panel->Cell(3, 0);
+        const bool marker = std::string(text) == "?";
+        if (marker) {
+            slot.Marker = text;
+        } else {
+            slot.FaceText = text;
+            slot.TextColor = std::string(text) == "X" ? clRed : NumberColor(text);
+            slot.Shown = true;
+        }
+        panel->RedrawCell(3, 0);
+        const QColor colour = marker ? Text : QColor(slot.TextColor.R, slot.TextColor.G, slot.TextColor.B);
+        EXPECT_GE(StrokeWidth([this](int x, int y) { return Px(3, 0, x, y); }, colour), 2) << text;
+    }
+}
+
 TEST_F(DrawingTest, ExplodedBombRevealedBombAndWrongFlag)
 {
     Layout({"*.*.......", "..........", ".........."});
     panel->ToggleFlag(5, 2); // a wrong flag
     panel->ClickPoint = panel->CellOrigin(0, 0);
     panel->LeftClick();
-    // The clicked bomb on red, the other bomb on silver, the glyph in button text.
-    EXPECT_EQ(Px(0, 0, 0, 14), Red);
-    EXPECT_EQ(Px(0, 0, 14, 0), Red);
-    EXPECT_EQ(Px(0, 0, 1 + 6, 0 + 7), Text);
-    EXPECT_EQ(Px(0, 0, 1 + 4, 0 + 6), QColor(255, 255, 255)); // the highlight
-    EXPECT_EQ(Px(2, 0, 0, 14), Silver);
-    EXPECT_EQ(Px(2, 0, 1 + 6, 0 + 7), Text);
+    // The clicked bomb on red, the other bomb on silver, each glyph all in
+    // button text: no pixel of another colour.
+    for (const auto& [col, back] : {std::pair{0, Red}, std::pair{2, Silver}}) {
+        int glyph = 0;
+        for (int dy = 0; dy <= 14; ++dy)
+            for (int dx = 0; dx <= 14; ++dx) {
+                const QColor c = Px(col, 0, dx, dy);
+                EXPECT_TRUE(c == back || c == Text) << col << ": " << dx << "," << dy;
+                glyph += c == Text;
+            }
+        EXPECT_GT(glyph, 40) << col;
+        EXPECT_EQ(Px(col, 0, 0, 14), back);
+        EXPECT_EQ(Px(col, 0, 1 + 6, 0 + 7), Text) << "the body's centre";
+    }
     EXPECT_EQ(Px(2, 0, 15, 3), Grey);
     // The wrong flag: a red X on silver.
     int red = 0;

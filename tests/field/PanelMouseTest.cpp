@@ -170,6 +170,45 @@ TEST_F(AnimatedMouseTest, DraggingPastTheEdgeCancelsLikeLeaving)
     EXPECT_EQ(panel->ClearedCount, 0);
 }
 
+// Every crossing of the panel's edge with the button held counts as leaving,
+// also a release outside that no move reported first, where the truncating hit
+// test still finds row or column 0.
+TEST_F(AnimatedMouseTest, EveryExitWithTheButtonHeldLeavesNoCellPressed)
+{
+    struct ExitCase {
+        const char* Name;
+        std::vector<QPoint> Moves; // after the press on (5,2)
+        QPoint Release;
+    };
+    const QPoint out(-30, 20);
+    const ExitCase cases[] = {
+        {"out, back onto another cell, out again", {out, Centre(7, 2), out}, out},
+        {"back onto another cell, released just above", {out, Centre(3, 0)}, QPoint(Centre(3, 0).x(), -5)},
+        {"released just above", {}, QPoint(Centre(5, 2).x(), -5)},
+        {"released just left", {}, QPoint(-5, Centre(5, 2).y())},
+    };
+    const auto allCovered = [this] {
+        for (int col = 0; col < 10; ++col)
+            for (int row = 0; row < 4; ++row)
+                if (!LooksCovered(col, row))
+                    return false;
+        return true;
+    };
+    for (const ExitCase& c : cases) {
+        Layout(kTwoBombs);
+        QTest::mousePress(panel.get(), Qt::LeftButton, {}, Centre(5, 2));
+        for (const QPoint& p : c.Moves)
+            QTest::mouseMove(panel.get(), p);
+        if (!c.Moves.empty() && !panel->rect().contains(c.Moves.back())) {
+            EXPECT_TRUE(allCovered()) << c.Name << ": while the pointer is outside";
+        }
+        QTest::mouseRelease(panel.get(), Qt::LeftButton, {}, c.Release);
+        EXPECT_TRUE(allCovered()) << c.Name;
+        EXPECT_EQ(panel->ClearedCount, 0) << c.Name;
+        EXPECT_EQ(panel->PressedCell, (TCellPos{-1, -1})) << c.Name;
+    }
+}
+
 TEST_F(AnimatedMouseTest, BothButtonsPressTheBlockAndTheFirstReleaseChords)
 {
     Layout(kTwoBombs);

@@ -196,6 +196,14 @@ INSTANTIATE_TEST_SUITE_P(
                         return jpeg;
                     },
                     TJpegFault::Corrupt},
+        TBrokenCase{"BadHuffmanCode",
+                    [] {
+                        QByteArray jpeg = GradientJpeg();
+                        for (qsizetype i = jpeg.size() / 2; i < jpeg.size() / 2 + 40; i += 2)
+                            jpeg.replace(i, 2, "\xFF\x00", 2); // one bits only: no code is that long
+                        return jpeg;
+                    },
+                    TJpegFault::Corrupt},
         TBrokenCase{"Cmyk",
                     [] {
                         QImage inks(16, 16, QImage::Format_RGBX8888);
@@ -203,6 +211,35 @@ INSTANTIATE_TEST_SUITE_P(
                         return EncodeJpeg(inks, JCS_CMYK);
                     },
                     TJpegFault::Unsupported}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// Warnings about what does not touch the picture: other viewers show such a
+// file, and so does the decoder, pixel for pixel as without the fault.
+struct TWarningCase {
+    const char* Name;
+    std::function<QByteArray(QByteArray)> Spoil;
+    friend void PrintTo(const TWarningCase& c, std::ostream* out) { *out << c.Name; }
+};
+
+class JpegHarmlessWarning : public testing::TestWithParam<TWarningCase> {};
+
+TEST_P(JpegHarmlessWarning, IsAccepted)
+{
+    const QByteArray clean = GradientJpeg();
+    const TJpegResult result = DecodeJpeg(GetParam().Spoil(clean));
+    ASSERT_TRUE(result) << result.Error.toStdString();
+    EXPECT_EQ(result.Image, DecodeJpeg(clean).Image);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, JpegHarmlessWarning,
+    testing::Values(TWarningCase{"StrayBytesBeforeAMarker",
+                                 [](QByteArray jpeg) { return jpeg.insert(jpeg.indexOf("\xFF\xDB"), "\x12\x34\x56"); }},
+                    TWarningCase{"UnknownJfifRevision",
+                                 [](QByteArray jpeg) {
+                                     const qsizetype version = jpeg.indexOf("JFIF") + 5;
+                                     return jpeg.replace(version, 1, "\x02", 1);
+                                 }}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // Headers that claim more pixels than the limits are refused as too large,

@@ -144,15 +144,27 @@ TEST_F(RecordsTest, UnreadableStoredTimeIsReportedAndNothingIsPrompted)
 
 TEST_F(RecordsTest, CornerToCornerWinsAreRecordedButNotCompared)
 {
-    WriteFile("Dravolt.ini", "[settings]\ncornerToCorner=1\n");
-    ASSERT_TRUE(Start());
-    Layout({"....*.....", "..........", ".........."});
-    Panel().StartClick = true; // the corner start click floods to the far corner
-    Click(0, 0);
-    Panel().StartClick = false;
-    ASSERT_FALSE(window->FField->Enabled());
-    EXPECT_TRUE(dialogTitles.empty());
-    EXPECT_EQ(window->CurrentSessionGameCount(), 1);
+    // Also when the mode was switched off while its board was on the table.
+    for (const bool switchedOff : {false, true}) {
+        WriteFile("Dravolt.ini", "[settings]\ncornerToCorner=1\n");
+        ASSERT_TRUE(Start());
+        Layout({"....*.....", "..........", ".........."});
+        if (switchedOff) {
+            // Lost first, so that no game runs while the mode is switched.
+            Panel().Cell(3, 0).Cleared = Panel().Cell(3, 0).Shown = true;
+            Click(4, 0);
+            window->actCornerToCorner->trigger();
+            ASSERT_TRUE(window->FPlayMode.empty());
+            window->actUndo->trigger();
+        }
+        Panel().StartClick = true; // the corner start click floods to the far corner
+        Click(0, 0);
+        Panel().StartClick = false;
+        ASSERT_FALSE(window->FField->Enabled());
+        EXPECT_TRUE(dialogTitles.empty()) << switchedOff;
+        EXPECT_EQ(window->CurrentSessionGameCount(), 1);
+        window.reset();
+    }
 }
 
 TEST_F(RecordsTest, OptimizedStartSkipsOnlyTheEarlyFirstLoss)

@@ -4,6 +4,7 @@
 
 #include "dialogs/uSize.h"
 
+#include <QActionGroup>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -219,6 +220,11 @@ TEST_F(WindowTest, CornerModeSwitchWithTheClockStoppedKeepsTheBoard)
     EXPECT_EQ(window->FField->PlayMode(), "cornerToCorner");
     EXPECT_FALSE(Panel().Cell(0, 0).Marker.empty()) << "the board stays";
     EXPECT_EQ(window->FSettings.ReadString("settings", "cornerToCorner", "-1"), "1");
+    // It plays, and is judged, as the normal game it was dealt as.
+    Click(5, 1);
+    EXPECT_TRUE(Panel().Cell(5, 1).Cleared);
+    EXPECT_FALSE(window->FField->Enabled()) << "won";
+    EXPECT_EQ(dialogTitles, std::vector<QString>{"Best Time !"});
     window->actNewGameExecute();
     EXPECT_TRUE(Panel().Cell(0, 0).Cleared) << "the next game starts at the corner";
 }
@@ -403,6 +409,10 @@ TEST_F(WindowTest, FlagMarkerChoiceRemarksTheFlags)
     ASSERT_TRUE(Start());
     Layout({"*.........", "..........", ".........."});
     Panel().CycleMarker(0, 0);
+    // Radio items of one exclusive group, drawn as such by the menu.
+    ASSERT_NE(window->miFlag->actionGroup(), nullptr);
+    EXPECT_EQ(window->miFlag->actionGroup(), window->miFlagAt->actionGroup());
+    EXPECT_TRUE(window->miFlag->actionGroup()->isExclusive());
     window->miFlag->trigger(); // already checked: nothing happens
     EXPECT_TRUE(window->miFlag->isChecked());
     EXPECT_FALSE(window->FSettings.Dirty());
