@@ -192,6 +192,16 @@ void TfrmBestTime::AddRow(const QStringList& cells)
         grd->setItem(row, column, new QTableWidgetItem(cells[column]));
 }
 
+void TfrmBestTime::AddTitleRow(const QString& title)
+{
+    AddRow({title});
+    const int row = grd->rowCount() - 1;
+    grd->setSpan(row, 0, 1, kColumns);
+    QFont bold = grd->item(row, 0)->font();
+    bold.setBold(true);
+    grd->item(row, 0)->setFont(bold);
+}
+
 void TfrmBestTime::cboSessionChange()
 {
     const QString name = cboSession->currentText();

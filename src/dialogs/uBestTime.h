@@ -47,6 +47,8 @@ public:
     void SetColumnWidth(int column, int width);
     void SetRowCount(int rows);
     void AddRow(const QStringList& cells);
+    // A row whose one cell spans the grid: the title of the rows below it.
+    void AddTitleRow(const QString& title);
 
     QWidget* pnlTop;
     QLabel* lblSession;

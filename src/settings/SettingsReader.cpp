@@ -74,6 +74,7 @@ TIniSettings ReadIniSettings(const TMemIniFile& ini, std::string_view workingFol
     ReadBackground(settings, workingFolder, result);
     result.StretchBackground = settings.IsExactlyOne(K::BackgroundStretch);
     result.FreeClick = settings.IsExactlyOne(K::FreeClick);
+    result.NoGuess = settings.IsExactlyOne(K::NoGuess);
     result.AccentClearedAreaUponLoss = settings.IsExactlyOne(K::AccentClearedAreaUponLoss);
     result.KeyboardNavigation = settings.IsExactlyOne(K::KeyboardNavigation);
     result.AutoSaveSessionStats = settings.IsExactlyOne(K::AutoSaveSessionStats);

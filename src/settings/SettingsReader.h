@@ -22,6 +22,7 @@ inline constexpr std::string_view Background = "background";
 inline constexpr std::string_view BackgroundFile = "backgroundFile";
 inline constexpr std::string_view BackgroundStretch = "backgroundStretch";
 inline constexpr std::string_view FreeClick = "freeClick";
+inline constexpr std::string_view NoGuess = "noGuess";
 inline constexpr std::string_view AccentClearedAreaUponLoss = "accentClearedAreaUponLoss";
 inline constexpr std::string_view KeyboardNavigation = "keyboardNavigation";
 inline constexpr std::string_view AutoSaveSessionStats = "autoSaveSessionStats";
@@ -60,6 +61,7 @@ struct TIniSettings {
     bool StretchBackground = false;
 
     bool FreeClick = false;
+    bool NoGuess = false; // boards dealt to be cleared without guessing
     bool AccentClearedAreaUponLoss = false;
     bool KeyboardNavigation = false;
     bool AutoSaveSessionStats = false;

@@ -97,6 +97,7 @@ public:
     TIniStore FHistory;  // DravoltHistory.ini
     TSessionList FSessions;
     std::optional<TBestTimes> FBestTimes; // loaded by the first best-times view
+    std::optional<TBestTimes> FNoGuessBestTimes; // the same for boards without guessing
     TfrmBestTime* FStatsView = nullptr;      // the statistics view while it shows
     bool FLossPending = false;
     static constexpr int kClockLimit = 9999;

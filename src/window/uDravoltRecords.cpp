@@ -121,10 +121,23 @@ void TfrmDravolt::actBestTimeExecute()
     dialog.SetColumnWidth(4, 200);
     if (!FBestTimes)
         FBestTimes = LoadBestTimes(FSettings);
-    for (const auto& [tallKey, tall] : *FBestTimes)
-        for (const auto& [wideKey, wide] : tall.WideList)
-            for (const auto& [bombKey, spec] : wide.BombList)
-                dialog.AddRow({Text(tall.Tall), Text(wide.Wide), Text(spec.Bomb), Text(spec.Time), Text(spec.Name)});
+    if (!FNoGuessBestTimes)
+        FNoGuessBestTimes = LoadBestTimes(FSettings, kNoGuessBestTimes);
+    const auto addRows = [&](const TBestTimes& tree) {
+        for (const auto& [tallKey, tall] : tree)
+            for (const auto& [wideKey, wide] : tall.WideList)
+                for (const auto& [bombKey, spec] : wide.BombList)
+                    dialog.AddRow(
+                        {Text(tall.Tall), Text(wide.Wide), Text(spec.Bomb), Text(spec.Time), Text(spec.Name)});
+    };
+    addRows(*FBestTimes);
+    // Boards that never need a guess are another game: their records follow
+    // apart, under a title of their own.
+    if (!FNoGuessBestTimes->empty()) {
+        dialog.AddRow({});
+        dialog.AddTitleRow("Boards without guessing");
+        addRows(*FNoGuessBestTimes);
+    }
     ExecDialog(dialog);
 }
 
