@@ -1,0 +1,122 @@
+// What logic alone tells about a mine field from what a player sees: the open
+// cells with their numbers, the cells already proven to hold a bomb, and how
+// many bombs the other covered cells hold. For every covered cell it finds
+// whether it is safe, a bomb, or could be either, and it is complete: a cell
+// left undecided is a bomb in some layout that agrees with everything shown
+// and the count of bombs, and safe in another.
+//
+// Cheap rules come first: a number whose bombs are all found clears its other
+// cells, a number that needs all its covered cells makes them bombs, and two
+// overlapping numbers bound the bombs in the cells they share. Only when
+// these stall does the exact sweep (FrontierSweep.h) run over each connected
+// part of the frontier, joined through the count of bombs left.
+//
+// The solver is incremental, for the dealer of no-guess boards: cells are
+// opened one by one as they are proven safe, and each question reworks only
+// the parts of the frontier that changed since the last one.
+#pragma once
+
+#include "field/FrontierSweep.h"
+
+#include <cstdint>
+#include <vector>
+
+enum class TCellFact : std::uint8_t { Undecided, Safe, Bomb, Open };
+
+// What a player sees of a field.
+struct TPlayerView {
+    static constexpr int kCovered = -1;
+    static constexpr int kKnownBomb = -2; // proven a bomb (a flag may be wrong, so flags are no known bombs)
+    int Across = 0;
+    int Down = 0;
+    std::vector<int> Cells; // per linear index: kCovered, kKnownBomb or the number 0..8 of an open cell
+    int BombsLeft = 0;      // bombs among the covered cells that are not known bombs
+};
+
+struct TDeduction {
+    bool Consistent = true;        // false when no layout agrees with the view
+    std::vector<TCellFact> Facts;  // per cell: Open, Bomb (known or proven), Safe or Undecided
+};
+
+// Everything that follows from the view.
+TDeduction Deduce(const TPlayerView& view);
+
+class TNoGuessSolver {
+public:
+    // A field with every cell covered and nothing known, holding bombs bombs.
+    void Start(int across, int down, int bombs);
+    // The cell is open and shows number (it holds no bomb).
+    void Open(int i, int number);
+    // The cell is known to hold a bomb.
+    void MarkBomb(int i);
+    // An open cell shows another number: the dealer moved a bomb beside it.
+    // Only for a number that no deduction has used (NumberUsed), so that
+    // everything deduced so far still holds.
+    void ChangeNumber(int i, int number);
+
+    // Deduces until a proven safe cell waits to be opened or nothing more
+    // follows; true when one waits. The exact sweep runs only when the cheap
+    // rules find no safe cell.
+    bool FindSafeCells();
+    // Deduces everything that follows from what is known now.
+    void DecideAll();
+    // A cell proven safe and not opened yet, or -1.
+    int TakeSafeCell();
+
+    TCellFact Fact(int i) const { return FFact[i]; }
+    // An open cell whose number some deduction relied on.
+    bool NumberUsed(int i) const { return FUsed[i] != 0; }
+    // An open cell: the bombs it still needs among its undecided neighbours,
+    // and how many of those there are.
+    int NeedOf(int i) const { return FNeed[i]; }
+    int UndecidedAround(int i) const { return FUnknown[i]; }
+    bool Consistent() const { return FConsistent; }
+    int BombsLeft() const { return FBombsLeft; }
+    int UndecidedCount() const { return FUndecided; }
+    int CellCount() const { return FCellCount; }
+    // The neighbours of a cell, in no particular order.
+    int NeighbourCount(int i) const { return FNeighbourCount[i]; }
+    int NeighbourOf(int i, int k) const { return FNeighbours[i * 8 + k]; }
+
+    // What the exact sweeps cost, for the benchmarks.
+    long long SweepStates() const { return FSweepStates; }
+
+private:
+    void Changed(int number);
+    void DecideSafe(int i);
+    void DecideBomb(int i);
+    void CheckNumber(int i);
+    void Propagate();
+    void SingleRule(int j);
+    void PairRules(int j);
+    void ExactStep();
+    int Root(int cell);
+
+    int FAcross = 0;
+    int FDown = 0;
+    int FCellCount = 0;
+    std::vector<int> FNeighbours; // 8 per cell
+    std::vector<std::uint8_t> FNeighbourCount;
+
+    std::vector<TCellFact> FFact;
+    std::vector<std::int8_t> FNumber;  // open cells: the number shown
+    std::vector<std::int8_t> FNeed;    // open cells: bombs still to find among undecided neighbours
+    std::vector<std::int8_t> FUnknown; // open cells: undecided neighbours
+    std::vector<std::uint8_t> FUsed;   // open cells: a deduction relied on the number
+    int FBombsLeft = 0;                // bombs among the undecided cells
+    int FUndecided = 0;
+    bool FConsistent = true;
+
+    std::vector<int> FSingleQueue, FPairQueue, FSafeQueue;
+    std::vector<std::uint8_t> FInSingle, FInPair;
+
+    // The exact step: parts of the frontier, and what the last sweep of a part
+    // that has not changed since found (kept at its lowest cell).
+    std::vector<std::uint8_t> FChanged; // undecided cells: a number beside them changed
+    std::vector<int> FCachedMin, FCachedMax;
+    std::vector<int> FParent, FPartOf, FLocal;
+    std::vector<TFrontierPart> FParts;
+    std::vector<std::vector<int>> FPartCells, FPartNumbers;
+    std::vector<TFrontierSweep> FSweeps;
+    long long FSweepStates = 0;
+};
