@@ -40,25 +40,27 @@ TDeduction Deduce(const TPlayerView& view)
 
 void TNoGuessSolver::Start(int across, int down, int bombs)
 {
-    FAcross = across;
-    FDown = down;
-    FCellCount = across * down;
-    const int n = FCellCount;
-    FNeighbours.assign(n * 8, -1);
-    FNeighbourCount.assign(n, 0);
-    for (int i = 0; i < n; ++i) {
-        const int col = i % across;
-        const int row = i / across;
-        for (int dr = -1; dr <= 1; ++dr)
-            for (int dc = -1; dc <= 1; ++dc)
-                if ((dc != 0 || dr != 0) && col + dc >= 0 && col + dc < across && row + dr >= 0 && row + dr < down)
-                    FNeighbours[i * 8 + FNeighbourCount[i]++] = i + dr * across + dc;
+    const int n = across * down;
+    if (across != FAcross || down != FDown || FNeighbourCount.size() != static_cast<std::size_t>(n)) {
+        FAcross = across;
+        FDown = down;
+        FCellCount = n;
+        FNeighbours.assign(n * 8, -1);
+        FNeighbourCount.assign(n, 0);
+        for (int i = 0; i < n; ++i) {
+            const int col = i % across;
+            const int row = i / across;
+            for (int dr = -1; dr <= 1; ++dr)
+                for (int dc = -1; dc <= 1; ++dc)
+                    if ((dc != 0 || dr != 0) && col + dc >= 0 && col + dc < across && row + dr >= 0 && row + dr < down)
+                        FNeighbours[i * 8 + FNeighbourCount[i]++] = i + dr * across + dc;
+        }
     }
     FFact.assign(n, TCellFact::Undecided);
     FNumber.assign(n, 0);
     FNeed.assign(n, 0);
     FUnknown.assign(n, 0);
-    FUsed.assign(n, 0);
+    FPinned.assign(n, 0);
     FBombsLeft = bombs;
     FUndecided = n;
     FConsistent = bombs >= 0 && bombs <= n;
@@ -74,6 +76,12 @@ void TNoGuessSolver::Start(int across, int down, int bombs)
     FPartOf.assign(n, -1);
     FLocal.assign(n, -1);
     FSweepStates = 0;
+    FRecords.clear();
+    FRecordNumbers.clear();
+    FRecordMembers.clear();
+    FRecordDecided.clear();
+    FFirstRecordOf.assign(n, -1);
+    FRecordLinks.clear();
 }
 
 // The number at j lost an undecided cell, found a bomb or changed: its rules
@@ -136,7 +144,6 @@ void TNoGuessSolver::Open(int i, int number)
     FNumber[i] = static_cast<std::int8_t>(number);
     FNeed[i] = static_cast<std::int8_t>(need);
     FUnknown[i] = static_cast<std::int8_t>(unknown);
-    FUsed[i] = 0;
     Changed(i);
 }
 
@@ -150,9 +157,92 @@ void TNoGuessSolver::MarkBomb(int i)
 
 void TNoGuessSolver::ChangeNumber(int i, int number)
 {
-    FNeed[i] = static_cast<std::int8_t>(FNeed[i] + number - FNumber[i]);
+    const int delta = number - FNumber[i];
+    FNeed[i] = static_cast<std::int8_t>(FNeed[i] + delta);
     FNumber[i] = static_cast<std::int8_t>(number);
+    // The deductions that used the number had seen the new one, had it been there.
+    for (int link = FFirstRecordOf[i]; link >= 0; link = FRecordLinks[link].Next) {
+        const int r = FRecordLinks[link].Record;
+        for (int e = FRecords[r].NumberBegin; e < FRecords[r + 1].NumberBegin; ++e)
+            if (FRecordNumbers[e].Cell == i)
+                FRecordNumbers[e].Need += delta;
+    }
     Changed(i);
+}
+
+// --- Records of deductions -----------------------------------------------------
+
+void TNoGuessSolver::Record(const std::vector<int>& numbers, const std::vector<int>& safe,
+                            const std::vector<int>& bombs)
+{
+    if (FRecords.empty())
+        FRecords.push_back({0, 0}); // the end marker of the first record
+    const int r = static_cast<int>(FRecords.size()) - 1;
+    for (int j : numbers) {
+        FRecordNumbers.push_back({j, FNeed[j], static_cast<int>(FRecordMembers.size())});
+        for (int k = 0; k < FNeighbourCount[j]; ++k)
+            if (FFact[FNeighbours[j * 8 + k]] == TCellFact::Undecided)
+                FRecordMembers.push_back(FNeighbours[j * 8 + k]);
+        FRecordLinks.push_back({r, FFirstRecordOf[j]});
+        FFirstRecordOf[j] = static_cast<int>(FRecordLinks.size()) - 1;
+    }
+    for (int cell : safe)
+        FRecordDecided.push_back(cell * 2);
+    for (int cell : bombs)
+        FRecordDecided.push_back(cell * 2 + 1);
+    FRecords.push_back({static_cast<int>(FRecordNumbers.size()), static_cast<int>(FRecordDecided.size())});
+}
+
+bool TNoGuessSolver::ShiftKeepsDeductions(const std::vector<TNumberShift>& shifts)
+{
+    std::vector<int> records;
+    for (const TNumberShift& shift : shifts) {
+        if (FPinned[shift.Cell])
+            return false;
+        for (int link = FFirstRecordOf[shift.Cell]; link >= 0; link = FRecordLinks[link].Next)
+            records.push_back(FRecordLinks[link].Record);
+    }
+    std::sort(records.begin(), records.end());
+    records.erase(std::unique(records.begin(), records.end()), records.end());
+    std::vector<int> cells;
+    std::vector<std::uint8_t> canBomb, canSafe;
+    for (int r : records) {
+        // The record's numbers with their needs shifted, over its cells.
+        FCheckPart.Clear();
+        cells.clear();
+        for (int e = FRecords[r].NumberBegin; e < FRecords[r + 1].NumberBegin; ++e) {
+            const TRecordNumber& number = FRecordNumbers[e];
+            int need = number.Need;
+            for (const TNumberShift& shift : shifts)
+                if (shift.Cell == number.Cell)
+                    need += shift.Delta;
+            FCheckPart.AddNumber(need);
+            const int end = e + 1 < static_cast<int>(FRecordNumbers.size()) ? FRecordNumbers[e + 1].MemberBegin
+                                                                             : static_cast<int>(FRecordMembers.size());
+            for (int m = number.MemberBegin; m < end; ++m) {
+                const int cell = FRecordMembers[m];
+                if (FLocal[cell] < 0) {
+                    FLocal[cell] = static_cast<int>(cells.size());
+                    cells.push_back(cell);
+                }
+                FCheckPart.AddMember(FLocal[cell]);
+            }
+        }
+        FCheckPart.Cells = static_cast<int>(cells.size());
+        bool holds = FCheckSweep.Build(FCheckPart);
+        if (holds) {
+            FCheckSweep.Possible(canBomb, canSafe);
+            for (int d = FRecords[r].DecidedBegin; holds && d < FRecords[r + 1].DecidedBegin; ++d) {
+                const int local = FLocal[FRecordDecided[d] / 2];
+                holds = (FRecordDecided[d] & 1) ? !canSafe[local] : !canBomb[local];
+            }
+        }
+        for (int cell : cells)
+            FLocal[cell] = -1;
+        if (!holds)
+            return false;
+    }
+    return true;
 }
 
 void TNoGuessSolver::DecideSafe(int i)
@@ -224,7 +314,7 @@ void TNoGuessSolver::SingleRule(int j)
     const bool allSafe = FNeed[j] == 0;
     if (!allSafe && FNeed[j] != FUnknown[j])
         return;
-    FUsed[j] = 1;
+    // No record: the number keeps no undecided cell, so no repair touches it.
     for (int k = 0; k < FNeighbourCount[j]; ++k) {
         const int cell = FNeighbours[j * 8 + k];
         if (FFact[cell] != TCellFact::Undecided)
@@ -295,13 +385,21 @@ void TNoGuessSolver::PairRules(int j)
             settle(shared, nShared, sharedMin, sharedMax);
             if ((safe | bombs) == 0)
                 continue;
-            FUsed[j] = 1;
-            FUsed[other] = 1;
-            auto cellOf = [&](int bit) { return j + (bit / kWindow - kCentre) * FAcross + bit % kWindow - kCentre; };
-            for (std::uint64_t bits = safe; bits != 0; bits &= bits - 1)
-                DecideSafe(cellOf(std::countr_zero(bits)));
-            for (std::uint64_t bits = bombs; bits != 0; bits &= bits - 1)
-                DecideBomb(cellOf(std::countr_zero(bits)));
+            auto cellsOf = [&](std::uint64_t bits) {
+                std::vector<int> cells;
+                for (; bits != 0; bits &= bits - 1) {
+                    const int bit = std::countr_zero(bits);
+                    cells.push_back(j + (bit / kWindow - kCentre) * FAcross + bit % kWindow - kCentre);
+                }
+                return cells;
+            };
+            const std::vector<int> safeCells = cellsOf(safe);
+            const std::vector<int> bombCells = cellsOf(bombs);
+            Record({j, other}, safeCells, bombCells);
+            for (int cell : safeCells)
+                DecideSafe(cell);
+            for (int cell : bombCells)
+                DecideBomb(cell);
             return; // the number changed: it is queued again if cells are left
         }
     }
@@ -476,32 +574,33 @@ void TNoGuessSolver::ExactStep()
         interiorCanSafe = all.AnyWithin(bombs - interior + 1, bombs);
     }
 
-    // Settle what was found, then forget the parts.
+    // Settle what was found, then forget the parts. A part decided without
+    // the count is recorded; what the count decided pins every number.
     std::vector<int> safe, found;
     bool anyDecided = false;
     for (int p = 0; p < parts && FConsistent; ++p) {
         if (!swept[p])
             continue;
-        bool decided = false;
+        const std::size_t safeBefore = safe.size();
+        const std::size_t foundBefore = found.size();
         for (int c = 0; c < FParts[p].Cells; ++c) {
-            if (!canBomb[p][c] && !canSafe[p][c]) {
+            if (!canBomb[p][c] && !canSafe[p][c])
                 FConsistent = false;
-            } else if (!canBomb[p][c]) {
+            else if (!canBomb[p][c])
                 safe.push_back(FPartCells[p][c]);
-                decided = true;
-            } else if (!canSafe[p][c]) {
+            else if (!canSafe[p][c])
                 found.push_back(FPartCells[p][c]);
-                decided = true;
-            }
         }
+        const bool decided = safe.size() > safeBefore || found.size() > foundBefore;
         if (decided && !countMatters)
-            for (int j : FPartNumbers[p])
-                FUsed[j] = 1;
+            Record(FPartNumbers[p], std::vector<int>(safe.begin() + static_cast<std::ptrdiff_t>(safeBefore), safe.end()),
+                   std::vector<int>(found.begin() + static_cast<std::ptrdiff_t>(foundBefore), found.end()));
         anyDecided |= decided;
     }
     for (int cell : frontier) {
         FChanged[cell] = 0;
         FPartOf[cell] = -1;
+        FLocal[cell] = -1;
     }
     const bool interiorDecided = interior > 0 && FConsistent && (!interiorCanBomb || !interiorCanSafe);
     if (interiorDecided) {
@@ -518,7 +617,7 @@ void TNoGuessSolver::ExactStep()
         FParent[cell] = -1;
     if ((countMatters && anyDecided) || interiorDecided)
         for (int j : numbers)
-            FUsed[j] = 1;
+            FPinned[j] = 1;
     for (int cell : safe)
         DecideSafe(cell);
     for (int cell : found)

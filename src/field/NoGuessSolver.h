@@ -50,9 +50,16 @@ public:
     // The cell is known to hold a bomb.
     void MarkBomb(int i);
     // An open cell shows another number: the dealer moved a bomb beside it.
-    // Only for a number that no deduction has used (NumberUsed), so that
-    // everything deduced so far still holds.
+    // Only after ShiftKeepsDeductions allowed the change, so that everything
+    // deduced so far still holds.
     void ChangeNumber(int i, int number);
+    // Whether every deduction made so far still follows when the open cells
+    // given show numbers changed by the amounts given.
+    struct TNumberShift {
+        int Cell;
+        int Delta;
+    };
+    bool ShiftKeepsDeductions(const std::vector<TNumberShift>& shifts);
 
     // Deduces until a proven safe cell waits to be opened or nothing more
     // follows; true when one waits. The exact sweep runs only when the cheap
@@ -64,8 +71,6 @@ public:
     int TakeSafeCell();
 
     TCellFact Fact(int i) const { return FFact[i]; }
-    // An open cell whose number some deduction relied on.
-    bool NumberUsed(int i) const { return FUsed[i] != 0; }
     // An open cell: the bombs it still needs among its undecided neighbours,
     // and how many of those there are.
     int NeedOf(int i) const { return FNeed[i]; }
@@ -82,6 +87,18 @@ public:
     long long SweepStates() const { return FSweepStates; }
 
 private:
+    // A deduction kept so that it can be checked again: the numbers it used,
+    // each with its undecided cells and its need at the time, and the cells
+    // it decided.
+    struct TRecord {
+        int NumberBegin, DecidedBegin; // into FRecordNumbers and FRecordDecided, up to the next record's
+    };
+    struct TRecordNumber {
+        int Cell;
+        int Need;
+        int MemberBegin; // into FRecordMembers, up to the next number's
+    };
+    void Record(const std::vector<int>& numbers, const std::vector<int>& safe, const std::vector<int>& bombs);
     void Changed(int number);
     void DecideSafe(int i);
     void DecideBomb(int i);
@@ -102,7 +119,9 @@ private:
     std::vector<std::int8_t> FNumber;  // open cells: the number shown
     std::vector<std::int8_t> FNeed;    // open cells: bombs still to find among undecided neighbours
     std::vector<std::int8_t> FUnknown; // open cells: undecided neighbours
-    std::vector<std::uint8_t> FUsed;   // open cells: a deduction relied on the number
+    // Open cells whose number a deduction over the whole frontier and the
+    // count of bombs relied on; those deductions are not checked again.
+    std::vector<std::uint8_t> FPinned;
     int FBombsLeft = 0;                // bombs among the undecided cells
     int FUndecided = 0;
     bool FConsistent = true;
@@ -119,4 +138,16 @@ private:
     std::vector<std::vector<int>> FPartCells, FPartNumbers;
     std::vector<TFrontierSweep> FSweeps;
     long long FSweepStates = 0;
+
+    std::vector<TRecord> FRecords;
+    std::vector<TRecordNumber> FRecordNumbers;
+    std::vector<int> FRecordMembers;
+    std::vector<int> FRecordDecided;   // cell * 2 + 1 for a bomb, cell * 2 for a safe cell
+    std::vector<int> FFirstRecordOf;   // per open cell: its latest record link, -1 if none
+    struct TRecordLink {
+        int Record, Next;
+    };
+    std::vector<TRecordLink> FRecordLinks;
+    TFrontierPart FCheckPart;
+    TFrontierSweep FCheckSweep;
 };
