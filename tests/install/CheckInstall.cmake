@@ -6,7 +6,7 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(path bin/dravolt share/applications/dravolt.desktop share/doc/dravolt/README.md
+foreach(path bin/dravolt bin/dravolt-boards share/applications/dravolt.desktop share/doc/dravolt/README.md
              share/icons/hicolor/48x48/apps/dravolt.png share/icons/hicolor/256x256/apps/dravolt.png)
   if(NOT EXISTS "${PREFIX}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
