@@ -28,7 +28,7 @@ void BM_NoGuessDeal(benchmark::State& state)
     std::vector<double> times;
     int solved = 0;
     double repairs = 0;
-    double replays = 0;
+    double rollBacks = 0;
     TRandomGenerator random;
     std::uint32_t seed = 0;
     for (auto _ : state) {
@@ -37,7 +37,7 @@ void BM_NoGuessDeal(benchmark::State& state)
         times.push_back(board.Milliseconds);
         solved += board.Solved;
         repairs += board.Repairs;
-        replays += board.Replays;
+        rollBacks += board.RollBacks;
     }
     std::sort(times.begin(), times.end());
     const std::size_t n = times.size();
@@ -45,7 +45,7 @@ void BM_NoGuessDeal(benchmark::State& state)
     state.counters["worst_ms"] = times.back();
     state.counters["solved_pct"] = 100.0 * solved / static_cast<double>(n);
     state.counters["repairs"] = repairs / static_cast<double>(n);
-    state.counters["replays"] = replays / static_cast<double>(n);
+    state.counters["rollbacks"] = rollBacks / static_cast<double>(n);
 }
 BENCHMARK(BM_NoGuessDeal)
     ->Args({16, 30, 99})

@@ -6,8 +6,13 @@
 namespace {
 
 // Repairs that keep every deduction may go round in circles where few numbers
-// are free to change; after this many without a new deduction, play starts over.
+// are free to change; after this many without a new deduction, play goes back.
 constexpr int kFruitlessRepairs = 8;
+// A state of play is saved each time this share of the cells has been opened.
+constexpr int kSavesPerField = 32;
+// Cells drawn when a change must reach back into play, of which the one
+// settled last is taken.
+constexpr int kTournament = 256;
 
 } // namespace
 
@@ -39,12 +44,14 @@ TNoGuessBoard TNoGuessDealer::Deal(const TNoGuessRequest& request)
     FSolver.Start(FAcross, FDown, bombs);
     Protect(request, bombs);
     PlaceBombs(bombs);
+    FSaveEvery = std::max(64, FCellCount / kSavesPerField);
     Replay();
 
     std::vector<std::uint8_t> best;
     int bestOpened = -1;
     bool toldSlow = false;
     int fruitless = 0; // repairs in a row after which nothing more was decided
+    int stalled = 0;   // times in a row that play went back without getting further than before
     while (!Finished()) {
         const double elapsed = FClock() - begin;
         if (elapsed >= GiveUpAfter)
@@ -61,17 +68,18 @@ TNoGuessBoard TNoGuessDealer::Deal(const TNoGuessRequest& request)
             continue;
         }
         fruitless = 0;
-        // Play starts over: keep the board in case nothing better follows.
-        if (FOpened > bestOpened) {
+        // Play goes back: keep the board in case nothing better follows.
+        stalled = FSolver.Step() > bestOpened ? 0 : stalled + 1;
+        if (FSolver.Step() > bestOpened) {
             best = FBomb;
-            bestOpened = FOpened;
+            bestOpened = FSolver.Step();
         }
-        if (!RepairAndReplay())
+        if (!RepairAndRollBack(stalled))
             break;
-        ++board.Replays;
+        ++board.RollBacks;
     }
     board.Solved = Finished();
-    if (!board.Solved && bestOpened > FOpened)
+    if (!board.Solved && bestOpened > FSolver.Step())
         FBomb = best;
     for (int i = 0; i < FCellCount; ++i)
         if (FBomb[i])
@@ -127,21 +135,29 @@ void TNoGuessDealer::PlaceBombs(int bombs)
 void TNoGuessDealer::Replay()
 {
     FSolver.Start(FAcross, FDown, FCellCount - FSafeTotal);
-    FOpened = 0;
     FDeferred.clear();
+    FSavedCount = 0;
     OpenCell(FStart);
     Advance();
 }
 
-void TNoGuessDealer::OpenCell(int i)
-{
-    FSolver.Open(i, FAround[i]);
-    ++FOpened;
-}
+void TNoGuessDealer::OpenCell(int i) { FSolver.Open(i, FAround[i]); }
 
 bool TNoGuessDealer::Finished() const
 {
-    return FCorner ? FSolver.Fact(FCellCount - 1) == TCellFact::Open : FOpened == FSafeTotal;
+    return FCorner ? FSolver.Fact(FCellCount - 1) == TCellFact::Open : FSolver.Step() == FSafeTotal;
+}
+
+void TNoGuessDealer::SaveCheckpoint()
+{
+    const int last = FSavedCount > 0 ? FSaved[FSavedCount - 1].Solver.Step : 0;
+    if (FSolver.Step() - last < FSaveEvery)
+        return;
+    if (FSavedCount == static_cast<int>(FSaved.size()))
+        FSaved.emplace_back();
+    FSolver.Save(FSaved[FSavedCount].Solver);
+    FSaved[FSavedCount].Deferred = FDeferred;
+    ++FSavedCount;
 }
 
 bool TNoGuessDealer::TouchesOpen(int i) const
@@ -156,6 +172,7 @@ bool TNoGuessDealer::TouchesOpen(int i) const
 void TNoGuessDealer::Advance()
 {
     while (!Finished() && FSolver.FindSafeCells()) {
+        SaveCheckpoint();
         for (int cell; (cell = FSolver.TakeSafeCell()) >= 0;) {
             if (FCorner && !TouchesOpen(cell))
                 FDeferred.push_back(cell); // the player cannot click it yet
@@ -194,21 +211,30 @@ void TNoGuessDealer::MoveBomb(int from, int to)
 // changed numbers, then plays on. False when no such move exists.
 bool TNoGuessDealer::RepairKeepingDeductions()
 {
+    // The frontier from the numbers that still have undecided cells; what the
+    // cells off it hold follows from the totals.
+    if (FMark.size() != FBomb.size())
+        FMark.assign(FBomb.size(), 0);
+    ++FMarkStamp;
     FFrontier.clear();
-    FReservoirBombs.clear();
-    FReservoirSafe.clear();
-    for (int i = 0; i < FCellCount; ++i) {
-        if (FSolver.Fact(i) != TCellFact::Undecided)
-            continue;
-        if (TouchesOpen(i)) {
-            if (FBomb[i] || !FProtected[i])
-                FFrontier.push_back(i);
-        } else if (FBomb[i]) {
-            FReservoirBombs.push_back(i);
-        } else if (!FProtected[i]) {
-            FReservoirSafe.push_back(i);
+    int frontierCells = 0;
+    int frontierBombs = 0;
+    for (int j : FSolver.ActiveNumbers()) {
+        for (int k = 0; k < FSolver.NeighbourCount(j); ++k) {
+            const int cell = FSolver.NeighbourOf(j, k);
+            if (FSolver.Fact(cell) != TCellFact::Undecided || FMark[cell] == FMarkStamp)
+                continue;
+            FMark[cell] = FMarkStamp;
+            ++frontierCells;
+            frontierBombs += FBomb[cell];
+            if (FBomb[cell] || !FProtected[cell])
+                FFrontier.push_back(cell);
         }
     }
+    const int unreachedBombs = FSolver.BombsLeft() - frontierBombs;
+    int unreachedSafe = FSolver.UndecidedCount() - frontierCells - unreachedBombs;
+    if (FCorner && FSolver.Fact(FCellCount - 1) == TCellFact::Undecided && FMark[FCellCount - 1] != FMarkStamp)
+        --unreachedSafe; // the bottom-right cell never takes a bomb
     // Promising moves first: those after which a number beside the cell
     // needs no bomb more, or needs every undecided cell around it. Within
     // each kind the order is random.
@@ -235,10 +261,12 @@ bool TNoGuessDealer::RepairKeepingDeductions()
     std::vector<int> partners;
     for (int x : order) {
         const bool bombLeaves = FBomb[x];
-        const std::vector<int>& reservoir = bombLeaves ? FReservoirSafe : FReservoirBombs;
+        const int unreached = bombLeaves ? unreachedSafe : unreachedBombs;
         int y;
-        if (!reservoir.empty()) {
-            y = reservoir[Draw(static_cast<int>(reservoir.size()))];
+        if (unreached > 0) {
+            y = DrawUnreached(!bombLeaves, unreached);
+            if (y < 0)
+                continue;
         } else {
             // A frontier partner beside exactly the same numbers would change none.
             partners.clear();
@@ -271,8 +299,11 @@ bool TNoGuessDealer::RepairKeepingDeductions()
             MoveBomb(x, y);
         else
             MoveBomb(y, x);
-        for (const auto& shift : shifts)
+        for (const auto& shift : shifts) {
             FSolver.ChangeNumber(shift.Cell, FAround[shift.Cell]);
+            for (int k = 0; k < FSavedCount; ++k)
+                FSaved[k].Solver.ShiftNumber(shift.Cell, shift.Delta);
+        }
         Advance();
         return true;
     }
@@ -280,9 +311,10 @@ bool TNoGuessDealer::RepairKeepingDeductions()
 }
 
 // Moves one bomb to or from a covered cell beside the open area, even where
-// a deduction used its numbers, and plays again from the first cell. False
-// when no bomb can move.
-bool TNoGuessDealer::RepairAndReplay()
+// a deduction relied on its numbers or on the cell itself, and goes back to
+// the last state saved before any of them was settled (or to the first cell).
+// False when no bomb can move.
+bool TNoGuessDealer::RepairAndRollBack(int stalled)
 {
     std::vector<int> undecided, covered;
     for (int i = 0; i < FCellCount; ++i) {
@@ -293,7 +325,15 @@ bool TNoGuessDealer::RepairAndReplay()
     const std::vector<int>& pool = undecided.empty() ? covered : undecided;
     if (pool.empty())
         return false;
-    const int x = pool[Draw(static_cast<int>(pool.size()))];
+    // Of a few cells drawn, the one whose surroundings were settled last, so
+    // that play goes back the least; fewer are drawn after going back led
+    // nowhere new, lest the same few cells change back and forth.
+    int x = pool[Draw(static_cast<int>(pool.size()))];
+    for (int draws = std::max(1, kTournament >> std::min(stalled, 8)); draws > 1; --draws) {
+        const int other = pool[Draw(static_cast<int>(pool.size()))];
+        if (SettledLimit(other) > SettledLimit(x))
+            x = other;
+    }
     // The partner, a cell of the other kind: one that shows in no number
     // where there is one, else one the solver has settled (late in play, when
     // the stuck cells are a pocket that only numbers elsewhere can open), else
@@ -308,18 +348,64 @@ bool TNoGuessDealer::RepairAndReplay()
         else
             tiers[1].push_back(i);
     }
-    for (std::vector<int>& partners : tiers) {
-        if (partners.empty())
-            continue;
-        const int y = partners[Draw(static_cast<int>(partners.size()))];
-        if (FBomb[x])
-            MoveBomb(x, y);
-        else
-            MoveBomb(y, x);
+    const auto tier = std::find_if(std::begin(tiers), std::end(tiers), [](const auto& t) { return !t.empty(); });
+    if (tier == std::end(tiers))
+        return false;
+    const int y = (*tier)[Draw(static_cast<int>(tier->size()))];
+    const int limit = std::min(SettledLimit(x), SettledLimit(y));
+    if (FBomb[x])
+        MoveBomb(x, y);
+    else
+        MoveBomb(y, x);
+    while (FSavedCount > 0 && FSaved[FSavedCount - 1].Solver.Step > limit)
+        --FSavedCount;
+    if (FSavedCount == 0) {
         Replay();
         return true;
     }
-    return false;
+    FSolver.Restore(FSaved[FSavedCount - 1].Solver);
+    FDeferred = FSaved[FSavedCount - 1].Deferred;
+    Advance();
+    return true;
+}
+
+// The most cells that a saved state may have open and still know nothing that
+// a change of this cell touches: neither the numbers beside it nor a
+// decision about it.
+int TNoGuessDealer::SettledLimit(int cell) const
+{
+    int limit = FSolver.Step();
+    const TCellFact fact = FSolver.Fact(cell);
+    if (fact == TCellFact::Open)
+        limit = std::min(limit, FSolver.SettledAt(cell));
+    else if (fact != TCellFact::Undecided)
+        limit = std::min(limit, FSolver.SettledAt(cell) - 1); // decided while that many were open
+    for (int k = 0; k < FSolver.NeighbourCount(cell); ++k) {
+        const int j = FSolver.NeighbourOf(cell, k);
+        if (FSolver.Fact(j) == TCellFact::Open)
+            limit = std::min(limit, FSolver.SettledAt(j));
+    }
+    return limit;
+}
+
+// A random undecided cell that shows in no number and holds a bomb or not (and
+// then may take one), of which there are about count; -1 if there is none.
+int TNoGuessDealer::DrawUnreached(bool bomb, int count)
+{
+    auto fits = [&](int i) {
+        return FSolver.Fact(i) == TCellFact::Undecided && FMark[i] != FMarkStamp && FBomb[i] == bomb &&
+               (bomb || !FProtected[i]);
+    };
+    // Where such cells are plenty, drawing any cell until one fits is quick.
+    if (count * 16 >= FCellCount)
+        for (int tries = 0; tries < 256; ++tries)
+            if (const int i = Draw(FCellCount); fits(i))
+                return i;
+    std::vector<int> cells;
+    for (int i = 0; i < FCellCount; ++i)
+        if (fits(i))
+            cells.push_back(i);
+    return cells.empty() ? -1 : cells[Draw(static_cast<int>(cells.size()))];
 }
 
 bool TNoGuessDealer::SameNumbersAround(int a, int b) const

@@ -3,11 +3,13 @@
 // every cell it proves safe. Where it gets stuck, the board is changed near
 // the stuck frontier instead of dealt again: a bomb moves between a frontier
 // cell and a cell the solver has not reached, chosen so that a number beside
-// it becomes decisive. As long as the numbers it changes were never used by a
-// deduction, everything found so far still holds and play simply goes on;
-// otherwise play starts over on the changed board. Every choice comes from
-// the game's random generator, so a seed and a first cell give one board;
-// the time limit only decides when to give up with the best board so far.
+// it becomes decisive. Where every deduction made so far still follows from
+// the changed numbers, play simply goes on. Where none can (typically when
+// proven bombs wall the open area in), a bomb moves from that wall or from a
+// frontier cell, and play goes back to a state saved before the cells and
+// numbers the move touches were settled. Every choice comes from the game's
+// random generator, so a seed and a first cell give one board; the time
+// limit only decides when to give up with the best board so far.
 #pragma once
 
 #include "field/NoGuessSolver.h"
@@ -31,7 +33,7 @@ struct TNoGuessBoard {
     bool Solved = false;     // logic alone clears it from the first cell
     double Milliseconds = 0; // how long the deal took
     int Repairs = 0;         // changes that kept every deduction
-    int Replays = 0;         // changes after which play started over
+    int RollBacks = 0;       // changes after which play went back to a saved state
 };
 
 class TNoGuessDealer {
@@ -61,7 +63,8 @@ private:
     bool SameNumbersAround(int a, int b) const;
     void MoveBomb(int from, int to);
     bool RepairKeepingDeductions();
-    bool RepairAndReplay();
+    bool RepairAndRollBack(int stalled);
+    void SaveCheckpoint();
     int Draw(int n) { return static_cast<int>(FRandom.Random(static_cast<std::uint32_t>(n))); }
 
     TRandomGenerator& FRandom;
@@ -77,9 +80,24 @@ private:
     std::vector<std::uint8_t> FProtected; // never gets a bomb
     std::vector<std::int8_t> FAround;     // bombs among the neighbours
     TNoGuessSolver FSolver;
-    int FOpened = 0;
     std::vector<int> FDeferred; // proven safe, waiting for a cleared neighbour (corner-to-corner)
 
-    // Scratch of the repairs.
-    std::vector<int> FFrontier, FReservoirBombs, FReservoirSafe;
+    // States of play saved every so many opened cells since play last
+    // started over; the first FSavedCount are valid.
+    struct TSaved {
+        TNoGuessSolver::TCheckpoint Solver;
+        std::vector<int> Deferred;
+    };
+    std::vector<TSaved> FSaved;
+    int FSavedCount = 0;
+    int FSaveEvery = 1;
+
+    int SettledLimit(int cell) const;
+    int DrawUnreached(bool bomb, int count);
+
+    // Scratch of the repairs: the undecided frontier cells that can change,
+    // marked with FMarkStamp in FMark.
+    std::vector<int> FFrontier;
+    std::vector<int> FMark;
+    int FMarkStamp = 0;
 };

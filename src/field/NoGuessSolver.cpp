@@ -64,6 +64,10 @@ void TNoGuessSolver::Start(int across, int down, int bombs)
     FBombsLeft = bombs;
     FUndecided = n;
     FConsistent = bombs >= 0 && bombs <= n;
+    FStep = 0;
+    FSettledAt.assign(n, 0);
+    FActive.clear();
+    FActiveAt.assign(n, -1);
     FSingleQueue.clear();
     FPairQueue.clear();
     FSafeQueue.clear();
@@ -86,8 +90,23 @@ void TNoGuessSolver::Start(int across, int down, int bombs)
 
 // The number at j lost an undecided cell, found a bomb or changed: its rules
 // may fire again, and the exact step must sweep its part again.
+void TNoGuessSolver::TrackActive(int j)
+{
+    const bool active = FFact[j] == TCellFact::Open && FUnknown[j] > 0;
+    if (active && FActiveAt[j] < 0) {
+        FActiveAt[j] = static_cast<int>(FActive.size());
+        FActive.push_back(j);
+    } else if (!active && FActiveAt[j] >= 0) {
+        FActive[FActiveAt[j]] = FActive.back();
+        FActiveAt[FActive.back()] = FActiveAt[j];
+        FActive.pop_back();
+        FActiveAt[j] = -1;
+    }
+}
+
 void TNoGuessSolver::Changed(int j)
 {
+    TrackActive(j);
     if (FUnknown[j] > 0) {
         if (!FInSingle[j]) {
             FInSingle[j] = 1;
@@ -124,6 +143,7 @@ void TNoGuessSolver::Open(int i, int number)
     }
     const bool wasUndecided = FFact[i] == TCellFact::Undecided;
     FFact[i] = TCellFact::Open;
+    FSettledAt[i] = FStep++;
     if (wasUndecided) {
         --FUndecided;
         for (int k = 0; k < FNeighbourCount[i]; ++k) {
@@ -170,6 +190,73 @@ void TNoGuessSolver::ChangeNumber(int i, int number)
     Changed(i);
 }
 
+// --- Checkpoints -----------------------------------------------------------------
+
+void TNoGuessSolver::TCheckpoint::ShiftNumber(int i, int delta)
+{
+    if (Fact[i] != TCellFact::Open)
+        return;
+    Number[i] = static_cast<std::int8_t>(Number[i] + delta);
+    Need[i] = static_cast<std::int8_t>(Need[i] + delta);
+}
+
+void TNoGuessSolver::Save(TCheckpoint& checkpoint) const
+{
+    checkpoint.Step = FStep;
+    checkpoint.Fact = FFact;
+    checkpoint.Number = FNumber;
+    checkpoint.Need = FNeed;
+    checkpoint.Unknown = FUnknown;
+    checkpoint.Pinned = FPinned;
+    checkpoint.BombsLeft = FBombsLeft;
+    checkpoint.Undecided = FUndecided;
+    checkpoint.Consistent = FConsistent;
+    checkpoint.SingleQueue = FSingleQueue;
+    checkpoint.PairQueue = FPairQueue;
+    checkpoint.SafeQueue = FSafeQueue;
+    checkpoint.Records = FRecords.size();
+    checkpoint.RecordNumbers = FRecordNumbers.size();
+    checkpoint.RecordMembers = FRecordMembers.size();
+    checkpoint.RecordDecided = FRecordDecided.size();
+    checkpoint.RecordLinks = FRecordLinks.size();
+}
+
+void TNoGuessSolver::Restore(const TCheckpoint& checkpoint)
+{
+    FStep = checkpoint.Step;
+    FFact = checkpoint.Fact;
+    FNumber = checkpoint.Number;
+    FNeed = checkpoint.Need;
+    FUnknown = checkpoint.Unknown;
+    FPinned = checkpoint.Pinned;
+    FBombsLeft = checkpoint.BombsLeft;
+    FUndecided = checkpoint.Undecided;
+    FConsistent = checkpoint.Consistent;
+    FSingleQueue = checkpoint.SingleQueue;
+    FPairQueue = checkpoint.PairQueue;
+    FSafeQueue = checkpoint.SafeQueue;
+    std::fill(FInSingle.begin(), FInSingle.end(), 0);
+    std::fill(FInPair.begin(), FInPair.end(), 0);
+    for (int j : FSingleQueue)
+        FInSingle[j] = 1;
+    for (int j : FPairQueue)
+        FInPair[j] = 1;
+    // Every part of the frontier is swept afresh.
+    std::fill(FChanged.begin(), FChanged.end(), 1);
+    FActive.clear();
+    std::fill(FActiveAt.begin(), FActiveAt.end(), -1);
+    for (int j = 0; j < FCellCount; ++j)
+        TrackActive(j);
+    // The deductions made since are forgotten, newest first.
+    for (std::size_t link = FRecordLinks.size(); link-- > checkpoint.RecordLinks;)
+        FFirstRecordOf[FRecordLinks[link].Cell] = FRecordLinks[link].Next;
+    FRecordLinks.resize(checkpoint.RecordLinks);
+    FRecords.resize(checkpoint.Records);
+    FRecordNumbers.resize(checkpoint.RecordNumbers);
+    FRecordMembers.resize(checkpoint.RecordMembers);
+    FRecordDecided.resize(checkpoint.RecordDecided);
+}
+
 // --- Records of deductions -----------------------------------------------------
 
 void TNoGuessSolver::Record(const std::vector<int>& numbers, const std::vector<int>& safe,
@@ -183,7 +270,7 @@ void TNoGuessSolver::Record(const std::vector<int>& numbers, const std::vector<i
         for (int k = 0; k < FNeighbourCount[j]; ++k)
             if (FFact[FNeighbours[j * 8 + k]] == TCellFact::Undecided)
                 FRecordMembers.push_back(FNeighbours[j * 8 + k]);
-        FRecordLinks.push_back({r, FFirstRecordOf[j]});
+        FRecordLinks.push_back({r, FFirstRecordOf[j], j});
         FFirstRecordOf[j] = static_cast<int>(FRecordLinks.size()) - 1;
     }
     for (int cell : safe)
@@ -248,6 +335,7 @@ bool TNoGuessSolver::ShiftKeepsDeductions(const std::vector<TNumberShift>& shift
 void TNoGuessSolver::DecideSafe(int i)
 {
     FFact[i] = TCellFact::Safe;
+    FSettledAt[i] = FStep;
     --FUndecided;
     FSafeQueue.push_back(i);
     for (int k = 0; k < FNeighbourCount[i]; ++k) {
@@ -262,6 +350,7 @@ void TNoGuessSolver::DecideSafe(int i)
 void TNoGuessSolver::DecideBomb(int i)
 {
     FFact[i] = TCellFact::Bomb;
+    FSettledAt[i] = FStep;
     --FUndecided;
     --FBombsLeft;
     for (int k = 0; k < FNeighbourCount[i]; ++k) {
@@ -441,11 +530,8 @@ void TNoGuessSolver::ExactStep()
 {
     // Join the undecided cells of every number into the parts of the frontier.
     std::vector<int> frontier;
-    std::vector<int> numbers;
-    for (int j = 0; j < FCellCount; ++j) {
-        if (FFact[j] != TCellFact::Open || FUnknown[j] == 0)
-            continue;
-        numbers.push_back(j);
+    const std::vector<int> numbers = FActive;
+    for (int j : numbers) {
         int first = -1;
         for (int k = 0; k < FNeighbourCount[j]; ++k) {
             const int cell = FNeighbours[j * 8 + k];

@@ -70,6 +70,29 @@ public:
     // A cell proven safe and not opened yet, or -1.
     int TakeSafeCell();
 
+    // Cells opened so far, and when a cell became open or decided: the
+    // number of cells open at that moment.
+    int Step() const { return FStep; }
+    int SettledAt(int i) const { return FSettledAt[i]; }
+    // A saved state of play. The dealer goes back to one after changing cells
+    // that were settled after it was saved, and plays on from there.
+    struct TCheckpoint {
+        int Step = 0;
+        std::vector<TCellFact> Fact;
+        std::vector<std::int8_t> Number, Need, Unknown;
+        std::vector<std::uint8_t> Pinned;
+        int BombsLeft = 0;
+        int Undecided = 0;
+        bool Consistent = true;
+        std::vector<int> SingleQueue, PairQueue, SafeQueue;
+        std::size_t Records = 0, RecordNumbers = 0, RecordMembers = 0, RecordDecided = 0, RecordLinks = 0;
+        // An open cell of the saved state shows another number: the change
+        // that ShiftKeepsDeductions allowed reaches back to it.
+        void ShiftNumber(int i, int delta);
+    };
+    void Save(TCheckpoint& checkpoint) const;
+    void Restore(const TCheckpoint& checkpoint);
+
     TCellFact Fact(int i) const { return FFact[i]; }
     // An open cell: the bombs it still needs among its undecided neighbours,
     // and how many of those there are.
@@ -82,6 +105,9 @@ public:
     // The neighbours of a cell, in no particular order.
     int NeighbourCount(int i) const { return FNeighbourCount[i]; }
     int NeighbourOf(int i, int k) const { return FNeighbours[i * 8 + k]; }
+
+    // The open cells that still have undecided neighbours, in no particular order.
+    const std::vector<int>& ActiveNumbers() const { return FActive; }
 
     // What the exact sweeps cost, for the benchmarks.
     long long SweepStates() const { return FSweepStates; }
@@ -100,6 +126,7 @@ private:
     };
     void Record(const std::vector<int>& numbers, const std::vector<int>& safe, const std::vector<int>& bombs);
     void Changed(int number);
+    void TrackActive(int j);
     void DecideSafe(int i);
     void DecideBomb(int i);
     void CheckNumber(int i);
@@ -125,6 +152,10 @@ private:
     int FBombsLeft = 0;                // bombs among the undecided cells
     int FUndecided = 0;
     bool FConsistent = true;
+    int FStep = 0;
+    std::vector<int> FSettledAt;
+    std::vector<int> FActive;   // open cells with undecided neighbours
+    std::vector<int> FActiveAt; // per cell: its place in FActive, -1 when not there
 
     std::vector<int> FSingleQueue, FPairQueue, FSafeQueue;
     std::vector<std::uint8_t> FInSingle, FInPair;
@@ -145,7 +176,7 @@ private:
     std::vector<int> FRecordDecided;   // cell * 2 + 1 for a bomb, cell * 2 for a safe cell
     std::vector<int> FFirstRecordOf;   // per open cell: its latest record link, -1 if none
     struct TRecordLink {
-        int Record, Next;
+        int Record, Next, Cell;
     };
     std::vector<TRecordLink> FRecordLinks;
     TFrontierPart FCheckPart;

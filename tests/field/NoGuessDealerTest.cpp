@@ -111,7 +111,7 @@ TEST(DealerTest, OutOfTimeGivesAValidBoardMarkedUnsolved)
     const TNoGuessRequest request{30, 16, 170, 255};
     const TNoGuessBoard board = DealWithSeed(5, request, 0);
     EXPECT_FALSE(board.Solved);
-    EXPECT_EQ(board.Repairs + board.Replays, 0);
+    EXPECT_EQ(board.Repairs + board.RollBacks, 0);
     ExpectValidBoard(request, board);
     EXPECT_EQ(DealWithSeed(5, request, 0).Bombs, board.Bombs);
 }
@@ -124,7 +124,7 @@ TEST(DealerTest, TellsOnceWhenADealIsSlow)
     int told = 0;
     dealer.OnSlow = [&] { ++told; };
     const TNoGuessBoard board = dealer.Deal({30, 16, 170, 255});
-    ASSERT_GT(board.Repairs + board.Replays, 4); // the clock passed 16 ms
+    ASSERT_GT(board.Repairs + board.RollBacks, 4); // the clock passed 16 ms
     EXPECT_EQ(told, 1);
     EXPECT_GT(board.Milliseconds, dealer.SlowAfter);
 }
