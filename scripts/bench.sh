@@ -224,7 +224,7 @@ mkdir -p docs
   echo "the dealer times each deal itself (wall clock). A goal is met when the median is"
   echo "within it and every board is proven clearable by logic."
   echo
-  echo "| Field (rows × columns) | Bombs | Median | Worst | Solved | Repairs | Replays | Goal | Met | Best-known peer |"
+  echo "| Field (rows × columns) | Bombs | Median | Worst | Solved | Repairs | Rollbacks | Goal | Met | Best-known peer |"
   echo "| --- | ---: | ---: | ---: | ---: | ---: | ---: | ---: | :---: | ---: |"
   for row in "${noguess_rows[@]}"; do
     IFS='|' read -r args rows cols bombs goal limit peer <<<"$row"
@@ -235,7 +235,7 @@ mkdir -p docs
         median = $col["median_ms"]; solved = $col["solved_pct"]
         met = median <= limit && solved == 100 ? "yes" : "**no**"
         printf "| %s × %s | %s | %.2f ms | %.2f ms | %g %% | %.1f | %.1f | ≤ %s | %s | %s |\n",
-          rows, cols, bombs, median, $col["worst_ms"], solved, $col["repairs"], $col["replays"], goal, met, peer
+          rows, cols, bombs, median, $col["worst_ms"], solved, $col["repairs"], $col["rollbacks"], goal, met, peer
       }' "$work/noguess.csv"
   done
   cat <<EOF
@@ -246,11 +246,13 @@ proves safe. Where it gets stuck, one bomb moves between a stuck frontier cell a
 a cell the solver has not reached, the move chosen so that a number beside it
 becomes decisive. *Repairs* (mean per deal) are such moves that left every
 deduction made so far standing: each deduction is kept with the numbers it used
-and checked again against the shifted numbers, so play simply goes on.
-*Replays* are moves that did not, after which play starts over from the first
-cell on the changed board. A deal never starts over with a new random board.
-The peers' times are the ones issue 12 gives, measured by its author on this
-machine; they were not measured again here.
+and checked again against the shifted numbers, so play simply goes on. Where no
+such move exists, mostly because proven bombs wall the open area in, a bomb moves
+out of the wall or the frontier and play goes back to a state saved before the
+cells and numbers the move touches were settled (*rollbacks*, mean per deal; a
+state is saved every 1/32 of the field). A deal never starts over with a new
+random board. The peers' times are the ones issue 12 gives, measured by its
+author on this machine; they were not measured again here.
 
 The solver alone, on the board that seed 1 deals on 60 × 100 (median of 5
 repetitions, as in the first table):

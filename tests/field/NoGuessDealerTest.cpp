@@ -16,11 +16,13 @@ struct SteppingClock {
     double operator()() { return Now += Step; }
 };
 
-TNoGuessBoard DealWithSeed(std::uint32_t seed, const TNoGuessRequest& request, double giveUpAfter = 1e9)
+// The clock moves on by one at each repair, so a deal that went wrong ends
+// after a few thousand instead of running on.
+TNoGuessBoard DealWithSeed(std::uint32_t seed, const TNoGuessRequest& request, double giveUpAfter = 20000)
 {
     TRandomGenerator random;
     random.Reseed(seed);
-    TNoGuessDealer dealer(random, SteppingClock{0, 0});
+    TNoGuessDealer dealer(random, SteppingClock{0, 1});
     dealer.GiveUpAfter = giveUpAfter;
     return dealer.Deal(request);
 }
@@ -102,6 +104,15 @@ TEST(DealerTest, SameSeedAndStartGiveTheSameBoard)
     TNoGuessRequest elsewhere = request;
     elsewhere.Start = 201;
     EXPECT_NE(DealWithSeed(77, elsewhere).Bombs, first.Bombs);
+}
+
+TEST(DealerTest, DenseBoardsNeedBothKindsOfRepair)
+{
+    // The board the game tests play to a win (NoGuessGameTest, LargestDensest).
+    const TNoGuessBoard board = DealWithSeed(61, {100, 60, 2100, 3050});
+    EXPECT_TRUE(board.Solved);
+    EXPECT_GT(board.Repairs, 0);
+    EXPECT_GT(board.RollBacks, 0);
 }
 
 TEST(DealerTest, OutOfTimeGivesAValidBoardMarkedUnsolved)

@@ -215,7 +215,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WinCase{"Dense", 30, 16, 150, false, 15, 8, {21, 22, 23}},
                       WinCase{"OneRow", 60, 1, 15, false, 30, 0, {31, 32, 33}},
                       WinCase{"CornerToCorner", 30, 16, 120, true, 0, 0, {41, 42, 43}},
-                      WinCase{"Largest", 100, 60, 1200, false, 50, 30, {51}}),
+                      WinCase{"Largest", 100, 60, 1200, false, 50, 30, {51}},
+                      WinCase{"LargestDensest", 100, 60, 2100, false, 50, 30, {61}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 } // namespace
