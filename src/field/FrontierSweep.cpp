@@ -227,7 +227,7 @@ int TFrontierSweep::FindOrAdd(const std::uint64_t* key)
     }
 }
 
-bool TFrontierSweep::Build(const TFrontierPart& part)
+TSweepResult TFrontierSweep::Build(const TFrontierPart& part)
 {
     FCells = part.Cells;
     FForwardDone = false;
@@ -277,7 +277,9 @@ bool TFrontierSweep::Build(const TFrontierPart& part)
             }
         }
         if (FNextCount == 0)
-            return false;
+            return TSweepResult::NoLayout;
+        if (nextBase + FNextCount > FStateBudget)
+            return TSweepResult::TooLarge;
         FLayerBegin.push_back(nextBase);
         count = FNextCount;
         FKeys.swap(FNextKeys);
@@ -286,7 +288,7 @@ bool TFrontierSweep::Build(const TFrontierPart& part)
     // Every number has ended, so one state is left: the empty one.
     FMinBombs = FMin.back();
     FMaxBombs = FMax.back();
-    return true;
+    return TSweepResult::Done;
 }
 
 void TFrontierSweep::Possible(std::vector<std::uint8_t>& canBomb, std::vector<std::uint8_t>& canSafe)
@@ -329,6 +331,12 @@ void TFrontierSweep::CountForward()
         }
     }
     FForwardDone = true;
+}
+
+bool TFrontierSweep::CountsFit() const
+{
+    // As many 64-bit words as the state budget allows in states.
+    return static_cast<long long>(FMin.size()) * ((FCells + 1 + 63) / 64) <= FStateBudget;
 }
 
 TBombCountSet TFrontierSweep::Counts()

@@ -29,10 +29,15 @@ struct TFrontierPart {
     int Numbers() const { return static_cast<int>(Needs.size()); }
 };
 
+enum class TSweepResult { Done, NoLayout, TooLarge };
+
 class TFrontierSweep {
 public:
-    // Sweeps the part; false when no layout of its cells satisfies every number.
-    bool Build(const TFrontierPart& part);
+    // Sweeps the part. Where the numbers meet in a wide mesh rather than
+    // along a line (open cells scattered over the field, which play never
+    // leaves), the states grow exponentially; past the budget the sweep gives up.
+    TSweepResult Build(const TFrontierPart& part);
+    void SetStateBudget(int states) { FStateBudget = states; }
 
     // The fewest and the most bombs in a layout of the part.
     int MinBombs() const { return FMinBombs; }
@@ -40,6 +45,8 @@ public:
     // For every cell of the part: 1 when some layout makes it a bomb (canBomb)
     // or leaves it safe (canSafe).
     void Possible(std::vector<std::uint8_t>& canBomb, std::vector<std::uint8_t>& canSafe);
+    // Whether the bomb counts below fit in memory: a bitset for every state.
+    bool CountsFit() const;
     // The bomb counts that the part's layouts reach.
     TBombCountSet Counts();
     // As Possible, over the layouts whose bomb count lies in allowed only.
@@ -61,6 +68,7 @@ private:
     int FindOrAdd(const std::uint64_t* key);
     void CountForward();
 
+    int FStateBudget = 1 << 20;
     int FCells = 0;
     std::vector<int> FOrder;             // position -> cell
     std::vector<TStep> FSteps;           // per position, one entry for each of its numbers

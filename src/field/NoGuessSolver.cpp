@@ -30,6 +30,7 @@ TDeduction Deduce(const TPlayerView& view)
     solver.DecideAll();
     TDeduction result;
     result.Consistent = solver.Consistent();
+    result.Complete = solver.Complete();
     result.Facts.resize(n);
     for (int i = 0; i < n; ++i)
         result.Facts[i] = solver.Fact(i);
@@ -64,6 +65,7 @@ void TNoGuessSolver::Start(int across, int down, int bombs)
     FBombsLeft = bombs;
     FUndecided = n;
     FConsistent = bombs >= 0 && bombs <= n;
+    FComplete = true;
     FStep = 0;
     FSettledAt.assign(n, 0);
     FActive.clear();
@@ -316,7 +318,8 @@ bool TNoGuessSolver::ShiftKeepsDeductions(const std::vector<TNumberShift>& shift
             }
         }
         FCheckPart.Cells = static_cast<int>(cells.size());
-        bool holds = FCheckSweep.Build(FCheckPart);
+        FCheckSweep.SetStateBudget(FSweepBudget);
+        bool holds = FCheckSweep.Build(FCheckPart) == TSweepResult::Done;
         if (holds) {
             FCheckSweep.Possible(canBomb, canSafe);
             for (int d = FRecords[r].DecidedBegin; holds && d < FRecords[r + 1].DecidedBegin; ++d) {
@@ -590,19 +593,28 @@ void TNoGuessSolver::ExactStep()
     for (int p = 0; p < parts; ++p)
         FParts[p].Cells = static_cast<int>(FPartCells[p].size());
 
-    // Sweep the parts that changed; the others keep their bounds.
+    // Sweep the parts that changed; the others keep their bounds. A part too
+    // wide to sweep keeps the bounds of its size and decides nothing.
     std::vector<std::uint8_t> swept(parts, 0);
+    std::vector<std::uint8_t> tooLarge(parts, 0);
     int fewest = 0;
     int most = 0;
     auto sweep = [&](int p) {
         swept[p] = 1;
-        if (!FSweeps[p].Build(FParts[p])) {
-            FConsistent = false;
-            return;
-        }
+        FSweeps[p].SetStateBudget(FSweepBudget);
+        const TSweepResult result = FSweeps[p].Build(FParts[p]);
         FSweepStates += FSweeps[p].StateTotal();
-        FCachedMin[lowest[p]] = FSweeps[p].MinBombs();
-        FCachedMax[lowest[p]] = FSweeps[p].MaxBombs();
+        if (result == TSweepResult::NoLayout) {
+            FConsistent = false;
+        } else if (result == TSweepResult::TooLarge) {
+            tooLarge[p] = 1;
+            FComplete = false;
+            FCachedMin[lowest[p]] = 0;
+            FCachedMax[lowest[p]] = FParts[p].Cells;
+        } else {
+            FCachedMin[lowest[p]] = FSweeps[p].MinBombs();
+            FCachedMax[lowest[p]] = FSweeps[p].MaxBombs();
+        }
     };
     for (int p = 0; p < parts && FConsistent; ++p) {
         if (dirty[p])
@@ -623,7 +635,7 @@ void TNoGuessSolver::ExactStep()
         // Any layouts of the parts leave a count that the cells off the
         // frontier can take up: the count decides nothing within the parts.
         for (int p = 0; p < parts; ++p)
-            if (swept[p])
+            if (swept[p] && !tooLarge[p])
                 FSweeps[p].Possible(canBomb[p], canSafe[p]);
         interiorCanBomb = bombs - fewest >= 1;
         interiorCanSafe = bombs - most <= interior - 1;
@@ -632,9 +644,24 @@ void TNoGuessSolver::ExactStep()
         for (int p = 0; p < parts && FConsistent; ++p)
             if (!swept[p])
                 sweep(p);
+        // A part whose counts do not fit takes every count within its bounds,
+        // and is decided without the count.
         std::vector<TBombCountSet> counts(parts);
-        for (int p = 0; p < parts && FConsistent; ++p)
-            counts[p] = FSweeps[p].Counts();
+        std::vector<std::uint8_t> counted(parts, 0);
+        for (int p = 0; p < parts && FConsistent; ++p) {
+            counted[p] = !tooLarge[p] && FSweeps[p].CountsFit();
+            if (counted[p]) {
+                counts[p] = FSweeps[p].Counts();
+            } else {
+                FComplete = false;
+                const int low = FCachedMin[lowest[p]];
+                const int high = FCachedMax[lowest[p]];
+                std::vector<std::uint64_t> bits((high + 64) / 64, 0);
+                for (int k = low; k <= high; ++k)
+                    bits[k >> 6] |= std::uint64_t{1} << (k & 63);
+                counts[p] = TBombCountSet::FromBits(bits.data(), static_cast<int>(bits.size()));
+            }
+        }
         // Sums of the parts before and after each one.
         std::vector<TBombCountSet> before(parts + 1), after(parts + 1);
         before[0] = after[parts] = TBombCountSet::Single(0);
@@ -649,6 +676,12 @@ void TNoGuessSolver::ExactStep()
             const TBombCountSet others = before[p].Plus(after[p + 1]);
             // The part may hold k bombs when the other parts and the cells off
             // the frontier can take the rest.
+            if (tooLarge[p])
+                continue;
+            if (!counted[p]) {
+                FSweeps[p].Possible(canBomb[p], canSafe[p]);
+                continue;
+            }
             std::vector<std::uint64_t> bits((FParts[p].Cells + 64) / 64, 0);
             for (int k = 0; k <= FParts[p].Cells; ++k)
                 if (others.AnyWithin(bombs - k - interior, bombs - k))
@@ -665,7 +698,7 @@ void TNoGuessSolver::ExactStep()
     std::vector<int> safe, found;
     bool anyDecided = false;
     for (int p = 0; p < parts && FConsistent; ++p) {
-        if (!swept[p])
+        if (!swept[p] || tooLarge[p])
             continue;
         const std::size_t safeBefore = safe.size();
         const std::size_t foundBefore = found.size();

@@ -35,6 +35,11 @@ struct TPlayerView {
 
 struct TDeduction {
     bool Consistent = true;        // false when no layout agrees with the view
+    // False when a part of the frontier was too wide for the exact sweep
+    // (open cells scattered over the field, never after play from one cell):
+    // its cells were left undecided, so an undecided cell may then be settled
+    // after all. Whatever is decided holds either way.
+    bool Complete = true;
     std::vector<TCellFact> Facts;  // per cell: Open, Bomb (known or proven), Safe or Undecided
 };
 
@@ -99,6 +104,10 @@ public:
     int NeedOf(int i) const { return FNeed[i]; }
     int UndecidedAround(int i) const { return FUnknown[i]; }
     bool Consistent() const { return FConsistent; }
+    // Whether every exact sweep so far stayed within its budget (TDeduction).
+    bool Complete() const { return FComplete; }
+    // States an exact sweep may keep before it gives up.
+    void SetSweepBudget(int states) { FSweepBudget = states; }
     int BombsLeft() const { return FBombsLeft; }
     int UndecidedCount() const { return FUndecided; }
     int CellCount() const { return FCellCount; }
@@ -152,6 +161,8 @@ private:
     int FBombsLeft = 0;                // bombs among the undecided cells
     int FUndecided = 0;
     bool FConsistent = true;
+    bool FComplete = true;
+    int FSweepBudget = 1 << 20;
     int FStep = 0;
     std::vector<int> FSettledAt;
     std::vector<int> FActive;   // open cells with undecided neighbours
