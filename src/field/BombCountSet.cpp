@@ -5,10 +5,7 @@
 
 namespace {
 
-bool Bit(const std::vector<std::uint64_t>& bits, int k)
-{
-    return (bits[static_cast<std::size_t>(k >> 6)] >> (k & 63)) & 1u;
-}
+bool Bit(const std::vector<std::uint64_t>& bits, int k) { return (bits[k >> 6] >> (k & 63)) & 1u; }
 
 } // namespace
 
@@ -28,6 +25,7 @@ TBombCountSet TBombCountSet::FromBits(const std::uint64_t* bits, int words)
     return set;
 }
 
+// Drops empty words at the top and moves the smallest member to bit 0.
 void TBombCountSet::Trim()
 {
     while (!FBits.empty() && FBits.back() == 0)
@@ -36,23 +34,15 @@ void TBombCountSet::Trim()
         FLow = 0;
         return;
     }
-    // Move the lowest member to bit 0.
-    std::size_t firstWord = 0;
-    while (FBits[firstWord] == 0)
-        ++firstWord;
-    const int shift = static_cast<int>(firstWord) * 64 + std::countr_zero(FBits[firstWord]);
+    int shift = 0;
+    while (!Bit(FBits, shift))
+        ++shift;
     if (shift == 0)
         return;
-    const int words = static_cast<int>(FBits.size());
     std::vector<std::uint64_t> moved(FBits.size(), 0);
-    const int wordShift = shift >> 6;
-    const int bitShift = shift & 63;
-    for (int w = wordShift; w < words; ++w) {
-        const std::uint64_t value = FBits[static_cast<std::size_t>(w)];
-        moved[static_cast<std::size_t>(w - wordShift)] |= value >> bitShift;
-        if (bitShift != 0 && w - wordShift - 1 >= 0)
-            moved[static_cast<std::size_t>(w - wordShift - 1)] |= value << (64 - bitShift);
-    }
+    for (int k = shift; k < static_cast<int>(FBits.size()) * 64; ++k)
+        if (Bit(FBits, k))
+            moved[(k - shift) >> 6] |= std::uint64_t{1} << ((k - shift) & 63);
     FBits = std::move(moved);
     FLow += shift;
     while (FBits.back() == 0)
@@ -68,19 +58,17 @@ int TBombCountSet::Max() const
 bool TBombCountSet::Contains(int count) const
 {
     const int k = count - FLow;
-    return !Empty() && k >= 0 && k < static_cast<int>(FBits.size()) * 64 && Bit(FBits, k);
+    return !Empty() && k >= 0 && k <= Max() - FLow && Bit(FBits, k);
 }
 
 bool TBombCountSet::AnyWithin(int low, int high) const
 {
     if (Empty())
         return false;
-    low = std::max(low, FLow) - FLow;
-    high = std::min(high, Max()) - FLow;
-    for (int k = low; k <= high;) {
-        const int word = k >> 6;
-        std::uint64_t bits = FBits[static_cast<std::size_t>(word)] >> (k & 63);
-        const int span = std::min(64 - (k & 63), high - k + 1);
+    // Word by word: the ranges asked about can span thousands of counts.
+    for (int k = std::max(low, FLow) - FLow, last = std::min(high, Max()) - FLow; k <= last;) {
+        const int span = std::min(64 - (k & 63), last - k + 1);
+        std::uint64_t bits = FBits[k >> 6] >> (k & 63);
         if (span < 64)
             bits &= (std::uint64_t{1} << span) - 1;
         if (bits != 0)
@@ -94,22 +82,21 @@ TBombCountSet TBombCountSet::Plus(const TBombCountSet& other) const
 {
     if (Empty() || other.Empty())
         return {};
+    // The union of the other set shifted by each member of this one.
     TBombCountSet sum;
     sum.FLow = FLow + other.FLow;
     const int span = (Max() - FLow) + (other.Max() - other.FLow) + 1;
-    sum.FBits.assign(static_cast<std::size_t>((span + 63) / 64), 0);
-    const int otherWords = static_cast<int>(other.FBits.size());
-    // The sum is the union of the other set shifted by each member of this one.
+    sum.FBits.assign((span + 63) / 64, 0);
+    const int words = static_cast<int>(other.FBits.size());
     for (int k = 0; k <= Max() - FLow; ++k) {
         if (!Bit(FBits, k))
             continue;
         const int wordShift = k >> 6;
         const int bitShift = k & 63;
-        for (int w = 0; w < otherWords; ++w) {
-            const std::uint64_t value = other.FBits[static_cast<std::size_t>(w)];
-            sum.FBits[static_cast<std::size_t>(w + wordShift)] |= value << bitShift;
+        for (int w = 0; w < words; ++w) {
+            sum.FBits[w + wordShift] |= other.FBits[w] << bitShift;
             if (bitShift != 0 && w + wordShift + 1 < static_cast<int>(sum.FBits.size()))
-                sum.FBits[static_cast<std::size_t>(w + wordShift + 1)] |= value >> (64 - bitShift);
+                sum.FBits[w + wordShift + 1] |= other.FBits[w] >> (64 - bitShift);
         }
     }
     sum.Trim();
