@@ -531,10 +531,92 @@ int TNoGuessSolver::Root(int cell)
 
 void TNoGuessSolver::ExactStep()
 {
-    // Join the undecided cells of every number into the parts of the frontier.
     std::vector<int> frontier;
-    const std::vector<int> numbers = FActive;
-    for (int j : numbers) {
+    const int parts = JoinParts(frontier);
+    const int interior = FUndecided - static_cast<int>(frontier.size());
+    const int bombs = FBombsLeft;
+
+    // Sweep the parts that changed; the others keep their bounds.
+    int fewest = 0;
+    int most = 0;
+    for (int p = 0; p < parts && FConsistent; ++p) {
+        TPart& part = FParts[p];
+        if (part.Changed)
+            SweepPart(part);
+        fewest += FCachedMin[part.Lowest];
+        most += FCachedMax[part.Lowest];
+    }
+    // Which cells each part can make bombs or keep safe, and whether the cells
+    // off the frontier can.
+    bool interiorCanBomb = true;
+    bool interiorCanSafe = true;
+    const bool countMatters = FConsistent && !(most <= bombs && fewest >= bombs - interior);
+    if (countMatters) {
+        PossibleWithCount(parts, interior, interiorCanBomb, interiorCanSafe);
+    } else if (FConsistent) {
+        // Any layouts of the parts leave a count that the cells off the
+        // frontier can take up: the count decides nothing within the parts.
+        for (int p = 0; p < parts; ++p)
+            if (FParts[p].Swept && !FParts[p].TooLarge)
+                FParts[p].Sweep.Possible(FParts[p].CanBomb, FParts[p].CanSafe);
+        interiorCanBomb = bombs - fewest >= 1;
+        interiorCanSafe = bombs - most <= interior - 1;
+    }
+
+    // Settle what was found, then forget the parts. A part decided without
+    // the count is recorded; what the count decided pins every number.
+    std::vector<int> safe, found;
+    bool anyDecided = false;
+    for (int p = 0; p < parts && FConsistent; ++p) {
+        const TPart& part = FParts[p];
+        if (!part.Swept || part.TooLarge)
+            continue;
+        std::vector<int> partSafe, partFound;
+        for (int c = 0; c < part.Local.Cells; ++c) {
+            if (!part.CanBomb[c] && !part.CanSafe[c])
+                FConsistent = false;
+            else if (!part.CanBomb[c])
+                partSafe.push_back(part.Cells[c]);
+            else if (!part.CanSafe[c])
+                partFound.push_back(part.Cells[c]);
+        }
+        if (partSafe.empty() && partFound.empty())
+            continue;
+        anyDecided = true;
+        if (!countMatters)
+            Record(part.Numbers, partSafe, partFound);
+        safe.insert(safe.end(), partSafe.begin(), partSafe.end());
+        found.insert(found.end(), partFound.begin(), partFound.end());
+    }
+    for (int cell : frontier) {
+        FChanged[cell] = 0;
+        FPartOf[cell] = -1;
+        FLocal[cell] = -1;
+    }
+    const bool interiorDecided = interior > 0 && FConsistent && (!interiorCanBomb || !interiorCanSafe);
+    if (interiorDecided && !interiorCanBomb && !interiorCanSafe) {
+        FConsistent = false;
+    } else if (interiorDecided) {
+        for (int cell = 0; cell < FCellCount; ++cell)
+            if (FFact[cell] == TCellFact::Undecided && FParent[cell] < 0)
+                (interiorCanBomb ? found : safe).push_back(cell);
+    }
+    for (int cell : frontier)
+        FParent[cell] = -1;
+    if ((countMatters && anyDecided) || interiorDecided)
+        for (int j : FActive)
+            FPinned[j] = 1;
+    for (int cell : safe)
+        DecideSafe(cell);
+    for (int cell : found)
+        DecideBomb(cell);
+}
+
+// Joins the undecided cells of every number into the connected parts of the
+// frontier (FParts, the first of them); the frontier's cells go to frontier.
+int TNoGuessSolver::JoinParts(std::vector<int>& frontier)
+{
+    for (int j : FActive) {
         int first = -1;
         for (int k = 0; k < FNeighbourCount[j]; ++k) {
             const int cell = FNeighbours[j * 8 + k];
@@ -556,189 +638,115 @@ void TNoGuessSolver::ExactStep()
         if (FPartOf[root] < 0)
             FPartOf[root] = parts++;
     }
-    if (static_cast<int>(FParts.size()) < parts) {
+    if (static_cast<int>(FParts.size()) < parts)
         FParts.resize(parts);
-        FPartCells.resize(parts);
-        FPartNumbers.resize(parts);
-        FSweeps.resize(parts);
-    }
     for (int p = 0; p < parts; ++p) {
-        FParts[p].Clear();
-        FPartCells[p].clear();
-        FPartNumbers[p].clear();
+        TPart& part = FParts[p];
+        part.Local.Clear();
+        part.Cells.clear();
+        part.Numbers.clear();
+        part.Lowest = FCellCount;
+        part.Changed = part.Swept = part.TooLarge = false;
     }
-    std::vector<std::uint8_t> dirty(parts, 0);
-    std::vector<int> lowest(parts, FCellCount);
     for (int cell : frontier) {
-        const int p = FPartOf[Root(cell)];
-        FLocal[cell] = static_cast<int>(FPartCells[p].size());
-        FPartCells[p].push_back(cell);
-        dirty[p] |= FChanged[cell];
-        lowest[p] = std::min(lowest[p], cell);
+        TPart& part = FParts[FPartOf[Root(cell)]];
+        FLocal[cell] = static_cast<int>(part.Cells.size());
+        part.Cells.push_back(cell);
+        part.Changed = part.Changed || FChanged[cell];
+        part.Lowest = std::min(part.Lowest, cell);
     }
-    for (int j : numbers) {
-        int p = -1;
+    for (int j : FActive) {
+        TPart* part = nullptr;
         for (int k = 0; k < FNeighbourCount[j]; ++k) {
             const int cell = FNeighbours[j * 8 + k];
             if (FFact[cell] != TCellFact::Undecided)
                 continue;
-            if (p < 0) {
-                p = FPartOf[Root(cell)];
-                FParts[p].AddNumber(FNeed[j]);
-                FPartNumbers[p].push_back(j);
+            if (!part) {
+                part = &FParts[FPartOf[Root(cell)]];
+                part->Local.AddNumber(FNeed[j]);
+                part->Numbers.push_back(j);
             }
-            FParts[p].AddMember(FLocal[cell]);
+            part->Local.AddMember(FLocal[cell]);
         }
     }
     for (int p = 0; p < parts; ++p)
-        FParts[p].Cells = static_cast<int>(FPartCells[p].size());
+        FParts[p].Local.Cells = static_cast<int>(FParts[p].Cells.size());
+    return parts;
+}
 
-    // Sweep the parts that changed; the others keep their bounds. A part too
-    // wide to sweep keeps the bounds of its size and decides nothing.
-    std::vector<std::uint8_t> swept(parts, 0);
-    std::vector<std::uint8_t> tooLarge(parts, 0);
-    int fewest = 0;
-    int most = 0;
-    auto sweep = [&](int p) {
-        swept[p] = 1;
-        FSweeps[p].SetStateBudget(FSweepBudget);
-        const TSweepResult result = FSweeps[p].Build(FParts[p]);
-        FSweepStates += FSweeps[p].StateTotal();
-        if (result == TSweepResult::NoLayout) {
-            FConsistent = false;
-        } else if (result == TSweepResult::TooLarge) {
-            tooLarge[p] = 1;
-            FComplete = false;
-            FCachedMin[lowest[p]] = 0;
-            FCachedMax[lowest[p]] = FParts[p].Cells;
-        } else {
-            FCachedMin[lowest[p]] = FSweeps[p].MinBombs();
-            FCachedMax[lowest[p]] = FSweeps[p].MaxBombs();
-        }
-    };
-    for (int p = 0; p < parts && FConsistent; ++p) {
-        if (dirty[p])
-            sweep(p);
-        fewest += FCachedMin[lowest[p]];
-        most += FCachedMax[lowest[p]];
+// Sweeps a part and keeps its bounds. A part too wide to sweep keeps the
+// bounds of its size.
+void TNoGuessSolver::SweepPart(TPart& part)
+{
+    part.Swept = true;
+    part.Sweep.SetStateBudget(FSweepBudget);
+    const TSweepResult result = part.Sweep.Build(part.Local);
+    FSweepStates += part.Sweep.StateTotal();
+    if (result == TSweepResult::NoLayout) {
+        FConsistent = false;
+    } else if (result == TSweepResult::TooLarge) {
+        part.TooLarge = true;
+        FComplete = false;
+        FCachedMin[part.Lowest] = 0;
+        FCachedMax[part.Lowest] = part.Local.Cells;
+    } else {
+        FCachedMin[part.Lowest] = part.Sweep.MinBombs();
+        FCachedMax[part.Lowest] = part.Sweep.MaxBombs();
     }
+}
 
-    const int interior = FUndecided - static_cast<int>(frontier.size());
+// Where the count of bombs left decides: every part is swept with its bomb
+// counts, and a part may take k bombs when the other parts and the cells off
+// the frontier can take the rest.
+void TNoGuessSolver::PossibleWithCount(int parts, int interior, bool& interiorCanBomb, bool& interiorCanSafe)
+{
     const int bombs = FBombsLeft;
-    // Which cells each part can make bombs or keep safe, and whether the
-    // cells off the frontier can.
-    std::vector<std::vector<std::uint8_t>> canBomb(parts), canSafe(parts);
-    bool interiorCanBomb = true;
-    bool interiorCanSafe = true;
-    bool countMatters = false;
-    if (FConsistent && most <= bombs && fewest >= bombs - interior) {
-        // Any layouts of the parts leave a count that the cells off the
-        // frontier can take up: the count decides nothing within the parts.
-        for (int p = 0; p < parts; ++p)
-            if (swept[p] && !tooLarge[p])
-                FSweeps[p].Possible(canBomb[p], canSafe[p]);
-        interiorCanBomb = bombs - fewest >= 1;
-        interiorCanSafe = bombs - most <= interior - 1;
-    } else if (FConsistent) {
-        countMatters = true;
-        for (int p = 0; p < parts && FConsistent; ++p)
-            if (!swept[p])
-                sweep(p);
-        // A part whose counts do not fit takes every count within its bounds,
-        // and is decided without the count.
-        std::vector<TBombCountSet> counts(parts);
-        std::vector<std::uint8_t> counted(parts, 0);
-        for (int p = 0; p < parts && FConsistent; ++p) {
-            counted[p] = !tooLarge[p] && FSweeps[p].CountsFit();
-            if (counted[p]) {
-                counts[p] = FSweeps[p].Counts();
-            } else {
-                FComplete = false;
-                const int low = FCachedMin[lowest[p]];
-                const int high = FCachedMax[lowest[p]];
-                std::vector<std::uint64_t> bits((high + 64) / 64, 0);
-                for (int k = low; k <= high; ++k)
-                    bits[k >> 6] |= std::uint64_t{1} << (k & 63);
-                counts[p] = TBombCountSet::FromBits(bits.data(), static_cast<int>(bits.size()));
-            }
-        }
-        // Sums of the parts before and after each one.
-        std::vector<TBombCountSet> before(parts + 1), after(parts + 1);
-        before[0] = after[parts] = TBombCountSet::Single(0);
-        for (int p = 0; p < parts && FConsistent; ++p)
-            before[p + 1] = before[p].Plus(counts[p]);
-        for (int p = parts - 1; p >= 0 && FConsistent; --p)
-            after[p] = after[p + 1].Plus(counts[p]);
-        const TBombCountSet& all = before[parts];
-        if (FConsistent && !all.AnyWithin(bombs - interior, bombs))
-            FConsistent = false;
-        for (int p = 0; p < parts && FConsistent; ++p) {
-            const TBombCountSet others = before[p].Plus(after[p + 1]);
-            // The part may hold k bombs when the other parts and the cells off
-            // the frontier can take the rest.
-            if (tooLarge[p])
-                continue;
-            if (!counted[p]) {
-                FSweeps[p].Possible(canBomb[p], canSafe[p]);
-                continue;
-            }
-            std::vector<std::uint64_t> bits((FParts[p].Cells + 64) / 64, 0);
-            for (int k = 0; k <= FParts[p].Cells; ++k)
-                if (others.AnyWithin(bombs - k - interior, bombs - k))
-                    bits[k >> 6] |= std::uint64_t{1} << (k & 63);
-            FSweeps[p].Possible(TBombCountSet::FromBits(bits.data(), static_cast<int>(bits.size())), canBomb[p],
-                                canSafe[p]);
-        }
-        interiorCanBomb = all.AnyWithin(bombs - interior, bombs - 1);
-        interiorCanSafe = all.AnyWithin(bombs - interior + 1, bombs);
-    }
-
-    // Settle what was found, then forget the parts. A part decided without
-    // the count is recorded; what the count decided pins every number.
-    std::vector<int> safe, found;
-    bool anyDecided = false;
+    for (int p = 0; p < parts && FConsistent; ++p)
+        if (!FParts[p].Swept)
+            SweepPart(FParts[p]);
+    // A part whose counts do not fit in memory takes every count within its
+    // bounds, and is decided without the count.
+    std::vector<TBombCountSet> counts(parts);
+    std::vector<std::uint8_t> counted(parts, 0);
     for (int p = 0; p < parts && FConsistent; ++p) {
-        if (!swept[p] || tooLarge[p])
+        TPart& part = FParts[p];
+        counted[p] = !part.TooLarge && part.Sweep.CountsFit();
+        if (counted[p]) {
+            counts[p] = part.Sweep.Counts();
             continue;
-        const std::size_t safeBefore = safe.size();
-        const std::size_t foundBefore = found.size();
-        for (int c = 0; c < FParts[p].Cells; ++c) {
-            if (!canBomb[p][c] && !canSafe[p][c])
-                FConsistent = false;
-            else if (!canBomb[p][c])
-                safe.push_back(FPartCells[p][c]);
-            else if (!canSafe[p][c])
-                found.push_back(FPartCells[p][c]);
         }
-        const bool decided = safe.size() > safeBefore || found.size() > foundBefore;
-        if (decided && !countMatters)
-            Record(FPartNumbers[p], std::vector<int>(safe.begin() + static_cast<std::ptrdiff_t>(safeBefore), safe.end()),
-                   std::vector<int>(found.begin() + static_cast<std::ptrdiff_t>(foundBefore), found.end()));
-        anyDecided |= decided;
+        FComplete = false;
+        std::vector<std::uint64_t> bits((FCachedMax[part.Lowest] + 64) / 64, 0);
+        for (int k = FCachedMin[part.Lowest]; k <= FCachedMax[part.Lowest]; ++k)
+            bits[k >> 6] |= std::uint64_t{1} << (k & 63);
+        counts[p] = TBombCountSet::FromBits(bits.data(), static_cast<int>(bits.size()));
     }
-    for (int cell : frontier) {
-        FChanged[cell] = 0;
-        FPartOf[cell] = -1;
-        FLocal[cell] = -1;
-    }
-    const bool interiorDecided = interior > 0 && FConsistent && (!interiorCanBomb || !interiorCanSafe);
-    if (interiorDecided) {
-        if (!interiorCanBomb && !interiorCanSafe) {
-            FConsistent = false;
-        } else {
-            for (int cell = 0; cell < FCellCount; ++cell) {
-                if (FFact[cell] == TCellFact::Undecided && FParent[cell] < 0)
-                    (interiorCanBomb ? found : safe).push_back(cell);
-            }
+    // Sums of the parts before and after each one.
+    std::vector<TBombCountSet> before(parts + 1), after(parts + 1);
+    before[0] = after[parts] = TBombCountSet::Single(0);
+    for (int p = 0; p < parts && FConsistent; ++p)
+        before[p + 1] = before[p].Plus(counts[p]);
+    for (int p = parts - 1; p >= 0 && FConsistent; --p)
+        after[p] = after[p + 1].Plus(counts[p]);
+    const TBombCountSet& all = before[parts];
+    if (FConsistent && !all.AnyWithin(bombs - interior, bombs))
+        FConsistent = false;
+    for (int p = 0; p < parts && FConsistent; ++p) {
+        TPart& part = FParts[p];
+        if (part.TooLarge)
+            continue;
+        if (!counted[p]) {
+            part.Sweep.Possible(part.CanBomb, part.CanSafe);
+            continue;
         }
+        const TBombCountSet others = before[p].Plus(after[p + 1]);
+        std::vector<std::uint64_t> allowed((part.Local.Cells + 64) / 64, 0);
+        for (int k = 0; k <= part.Local.Cells; ++k)
+            if (others.AnyWithin(bombs - k - interior, bombs - k))
+                allowed[k >> 6] |= std::uint64_t{1} << (k & 63);
+        part.Sweep.Possible(TBombCountSet::FromBits(allowed.data(), static_cast<int>(allowed.size())), part.CanBomb,
+                            part.CanSafe);
     }
-    for (int cell : frontier)
-        FParent[cell] = -1;
-    if ((countMatters && anyDecided) || interiorDecided)
-        for (int j : numbers)
-            FPinned[j] = 1;
-    for (int cell : safe)
-        DecideSafe(cell);
-    for (int cell : found)
-        DecideBomb(cell);
+    interiorCanBomb = all.AnyWithin(bombs - interior, bombs - 1);
+    interiorCanSafe = all.AnyWithin(bombs - interior + 1, bombs);
 }

@@ -142,7 +142,23 @@ private:
     void Propagate();
     void SingleRule(int j);
     void PairRules(int j);
+
+    // One connected part of the frontier in the exact step.
+    struct TPart {
+        TFrontierPart Local;      // its cells numbered from 0, and its numbers
+        std::vector<int> Cells;   // local cell -> cell of the field
+        std::vector<int> Numbers; // its open cells, in the order of Local's numbers
+        int Lowest = 0;           // its lowest cell, where its bounds are kept
+        bool Changed = false;     // some number in it changed since the last sweep
+        bool Swept = false;
+        bool TooLarge = false;    // too wide to sweep: it decides nothing
+        TFrontierSweep Sweep;
+        std::vector<std::uint8_t> CanBomb, CanSafe; // per local cell, once decided
+    };
     void ExactStep();
+    int JoinParts(std::vector<int>& frontier);
+    void SweepPart(TPart& part);
+    void PossibleWithCount(int parts, int interior, bool& interiorCanBomb, bool& interiorCanSafe);
     int Root(int cell);
 
     int FAcross = 0;
@@ -176,9 +192,7 @@ private:
     std::vector<std::uint8_t> FChanged; // undecided cells: a number beside them changed
     std::vector<int> FCachedMin, FCachedMax;
     std::vector<int> FParent, FPartOf, FLocal;
-    std::vector<TFrontierPart> FParts;
-    std::vector<std::vector<int>> FPartCells, FPartNumbers;
-    std::vector<TFrontierSweep> FSweeps;
+    std::vector<TPart> FParts; // the first parts of the last exact step; the rest kept for reuse
     long long FSweepStates = 0;
 
     std::vector<TRecord> FRecords;
