@@ -3,7 +3,8 @@
 // many bombs the other covered cells hold. For every covered cell it finds
 // whether it is safe, a bomb, or could be either, and it is complete: a cell
 // left undecided is a bomb in some layout that agrees with everything shown
-// and the count of bombs, and safe in another.
+// and the count of bombs, and safe in another (within a budget of work that
+// views from play never come near; see TDeduction::Complete).
 //
 // Cheap rules come first: a number whose bombs are all found clears its other
 // cells, a number that needs all its covered cells makes them bombs, and two
@@ -110,7 +111,6 @@ public:
     void SetSweepBudget(int states) { FSweepBudget = states; }
     int BombsLeft() const { return FBombsLeft; }
     int UndecidedCount() const { return FUndecided; }
-    int CellCount() const { return FCellCount; }
     // The neighbours of a cell, in no particular order.
     int NeighbourCount(int i) const { return FNeighbourCount[i]; }
     int NeighbourOf(int i, int k) const { return FNeighbours[i * 8 + k]; }
