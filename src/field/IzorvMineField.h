@@ -56,7 +56,8 @@ public:
 
     // No guessing, read by NewGame: the game's bombs are placed at its first
     // uncovering, around that cell, on a board that logic alone clears. A
-    // game keeps the mode it was started with.
+    // game keeps the mode it was started with. Flags placed before the first
+    // uncovering stay mere markers: the deal does not look at them.
     virtual bool NoGuess() const = 0;
     virtual void SetNoGuess(bool on) = 0;
     // Called once during a deal that takes longer than 16 ms (for a busy
