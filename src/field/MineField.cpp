@@ -1,5 +1,6 @@
 #include "field/MineField.h"
 
+#include "field/NoGuessDealer.h"
 #include "settings/zorvUtil.h"
 
 #include <algorithm>
@@ -120,6 +121,28 @@ void TMineField::PlaceCursorAt(int i)
 
 void TMineField::BuildField()
 {
+    PrepareGrid();
+    const int n = CellCount();
+    const bool corner = CornerToCorner();
+    FCandidates.Reset(n);
+    int count = std::min(n, FBombTotal);
+    FRandom.Reseed(FTime.MillisecondsSinceMidnightUtc());
+    while (count > 0) {
+        const auto k = static_cast<int>(FRandom.Random(static_cast<std::uint32_t>(FCandidates.Size())));
+        const int v = FCandidates.At(k);
+        if (corner && (v == 0 || v == n - 1))
+            continue; // the corners stay free: draw again
+        MakeBomb(v);
+        FCandidates.Remove(v);
+        --count;
+    }
+    CountNeighbours();
+}
+
+// The grid of a new game before any bomb: every cell covered and plain, the
+// kept cursor, and the totals.
+void TMineField::PrepareGrid()
+{
     // The board plays by the mode it is dealt with, whatever the mode is
     // switched to before the next deal.
     FGamePlayMode = FPlayMode;
@@ -144,30 +167,26 @@ void TMineField::BuildField()
         slot.EdgeColor = clGray;
         slot.BaseTextColor = slot.TextColor = clBlack;
     }
-    FCandidates.Reset(n);
 
     if (keptCursor != -1 && keptCursor < n && !Host.FreeClickChecked()) {
         CellAtIndex(keptCursor).HasCursor = true;
         CursorIndex = keptCursor;
     }
+}
 
-    int count = std::min(n, FBombTotal);
-    FRandom.Reseed(FTime.MillisecondsSinceMidnightUtc());
-    while (count > 0) {
-        const auto k = static_cast<int>(FRandom.Random(static_cast<std::uint32_t>(FCandidates.Size())));
-        const int v = FCandidates.At(k);
-        if (corner && (v == 0 || v == n - 1))
-            continue; // the corners stay free: draw again
-        TSlot& bomb = CellAtIndex(v);
-        bomb.Content = kBomb;
-        bomb.FaceText = kBomb;
-        bomb.FaceFontName = "Wingdings";
-        bomb.FaceFontSize += 2;
-        bomb.FaceFontStyle &= static_cast<TFontStyles>(~fsBold);
-        FCandidates.Remove(v);
-        --count;
-    }
+void TMineField::MakeBomb(int i)
+{
+    TSlot& bomb = CellAtIndex(i);
+    bomb.Content = kBomb;
+    bomb.FaceText = kBomb;
+    bomb.FaceFontName = "Wingdings";
+    bomb.FaceFontSize += 2;
+    bomb.FaceFontStyle &= static_cast<TFontStyles>(~fsBold);
+}
 
+// The numbers and their colours, once the bombs are placed.
+void TMineField::CountNeighbours()
+{
     // Count neighbours by column and row offsets rather than linear indices:
     // the same cells in the same order, without a division per neighbour.
     static constexpr int kOffsets[kNeighbourCount][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
@@ -197,10 +216,40 @@ void TMineField::BuildField()
         slot.BaseTextColor = slot.TextColor = NumberColor(slot.Content);
 }
 
+// The first uncovering of a no-guess game: the bombs go where logic alone
+// clears the field from this cell.
+void TMineField::DealNoGuess(int start)
+{
+    FDealPending = false;
+    TNoGuessDealer dealer(FRandom);
+    dealer.OnSlow = FSlowDealNotice;
+    const TNoGuessBoard board =
+        dealer.Deal({FGridAcross, FGridDown, FPendingBombs, start, CornerToCorner()});
+    for (int i : board.Bombs)
+        MakeBomb(i);
+    CountNeighbours();
+    FNoGuessOutcome = TNoGuessOutcome{board.Solved, board.Milliseconds};
+}
+
+std::optional<TNoGuessOutcome> TMineField::TakeNoGuessOutcome()
+{
+    return std::exchange(FNoGuessOutcome, std::nullopt);
+}
+
 void TMineField::NewGame(bool startClick)
 {
     FPictureShown = false;
-    BuildField();
+    FGameNoGuess = FNoGuess;
+    FDealPending = FNoGuess;
+    if (FDealPending) {
+        // The bombs wait for the first uncovering; the generator is seeded now,
+        // as for any game.
+        PrepareGrid();
+        FRandom.Reseed(FTime.MillisecondsSinceMidnightUtc());
+        FPendingBombs = std::min(CellCount(), FBombTotal);
+    } else {
+        BuildField();
+    }
     ClearedCount = 0;
     PressedCell = {-1, -1};
     LeftArmed = false;
@@ -280,6 +329,8 @@ void TMineField::ClickCell(int col, int row)
 
 void TMineField::UncoverCell(int col, int row)
 {
+    if (FDealPending)
+        DealNoGuess(CellToIndex(col, row));
     TSlot& slot = Cell(col, row);
     const bool bomb = IsBomb(slot);
     OpenCell(col, row, !bomb);

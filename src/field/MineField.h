@@ -10,6 +10,8 @@
 #include "field/Slot.h"
 #include "field/TimeSource.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,10 +56,17 @@ public:
     void AllocateGrid() override;
     void Undo() override;
     void RemarkFlags() override;
+    bool NoGuess() const override { return FNoGuess; }
+    void SetNoGuess(bool on) override { FNoGuess = on; }
+    bool GameNoGuess() const override { return FGameNoGuess; }
+    void SetSlowDealNotice(std::function<void()> notice) override { FSlowDealNotice = std::move(notice); }
+    std::optional<TNoGuessOutcome> TakeNoGuessOutcome() override;
 
     // --- The grid. Indexing always uses the allocated grid, so dimensions
     // written since the last AllocateGrid never reach outside it.
     void BuildField();
+    // A no-guess game waits for its first uncovering to place its bombs.
+    bool DealPending() const { return FDealPending; }
     int GridAcross() const { return FGridAcross; }
     int GridDown() const { return FGridDown; }
     int CellCount() const { return FGridAcross * FGridDown; }
@@ -153,6 +162,10 @@ private:
                static_cast<std::size_t>(row);
     }
     void PlaceCursorAt(int i);
+    void PrepareGrid();
+    void MakeBomb(int i);
+    void CountNeighbours();
+    void DealNoGuess(int start);
 
     int FSlotsAcross = 10;
     int FSlotsDown = 10;
@@ -168,6 +181,12 @@ private:
     bool FShowPictureOnWin = false;
     bool FPictureShown = false;
     bool FOptimizeStatsStart = false;
+    bool FNoGuess = false;
+    bool FGameNoGuess = false; // the mode the current game was started with
+    bool FDealPending = false; // the game keeps the mode NewGame read
+    int FPendingBombs = 0;
+    std::function<void()> FSlowDealNotice;
+    std::optional<TNoGuessOutcome> FNoGuessOutcome;
 
     int FGridAcross = 0;
     int FGridDown = 0;

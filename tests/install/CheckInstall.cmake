@@ -7,7 +7,7 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(path ${BINDIR}/dravolt ${BINDIR}/dravolt-launcher share/applications/org.dravolt.Dravolt.desktop
+foreach(path ${BINDIR}/dravolt ${BINDIR}/dravolt-launcher ${BINDIR}/dravolt-boards share/applications/org.dravolt.Dravolt.desktop
              share/metainfo/org.dravolt.Dravolt.metainfo.xml share/doc/dravolt/README.md
              share/icons/hicolor/scalable/apps/dravolt.svg share/icons/hicolor/48x48/apps/dravolt.png
              share/icons/hicolor/256x256/apps/dravolt.png share/man/man6/dravolt.6.gz)
