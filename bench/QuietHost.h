@@ -11,6 +11,7 @@ struct QuietHost final : FieldHost {
     bool KeyboardNavigationChecked() const override { return false; }
     bool AccentClearedChecked() const override { return false; }
     bool UndecidedChecked() const override { return false; }
+    bool NoGuessChecked() const override { return false; }
     void SetCounterText(const std::string&) override {}
     void StartClock() override { Running = true; }
     void StopClock() override { Running = false; }
@@ -20,6 +21,8 @@ struct QuietHost final : FieldHost {
     void EnableUndo() override {}
     void FocusNewGameButton() override {}
     void SetLossPending() override {}
+    void NoGuessDealSlow() override {}
+    void NoGuessDealt(const TNoGuessOutcome&) override {}
     void RecordGameStat() override {}
     void CheckBestTime() override {}
     int CurrentSessionGameCount() const override { return 0; }

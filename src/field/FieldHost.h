@@ -4,6 +4,13 @@
 
 #include <string>
 
+// How a no-guess deal went: whether logic alone clears its board, and how
+// long the deal took.
+struct TNoGuessOutcome {
+    bool Solved = false;
+    double Milliseconds = 0;
+};
+
 class FieldHost {
 public:
     // Check marks of the option menu items, read when the rules need them.
@@ -11,6 +18,7 @@ public:
     virtual bool KeyboardNavigationChecked() const = 0;
     virtual bool AccentClearedChecked() const = 0;
     virtual bool UndecidedChecked() const = 0;
+    virtual bool NoGuessChecked() const = 0;
 
     virtual void SetCounterText(const std::string& text) = 0;
     virtual void StartClock() = 0;
@@ -22,6 +30,12 @@ public:
     virtual void EnableUndo() = 0;
     virtual void FocusNewGameButton() = 0;
     virtual void SetLossPending() = 0;
+
+    // A no-guess deal, made at the first uncovering, has taken long enough
+    // for the player to notice (16 ms); it ends within about 2 s.
+    virtual void NoGuessDealSlow() = 0;
+    // A no-guess deal is done, before its first cell opens.
+    virtual void NoGuessDealt(const TNoGuessOutcome& outcome) = 0;
 
     virtual void RecordGameStat() = 0;
     virtual void CheckBestTime() = 0;

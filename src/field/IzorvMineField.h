@@ -3,16 +3,7 @@
 // operations stand in their fixed order.
 #pragma once
 
-#include <functional>
-#include <optional>
 #include <string>
-
-// How the last no-guess deal went: whether logic alone clears its board, and
-// how long the deal took.
-struct TNoGuessOutcome {
-    bool Solved = false;
-    double Milliseconds = 0;
-};
 
 class IzorvMineField {
 public:
@@ -57,20 +48,12 @@ public:
     virtual void RemarkFlags() = 0;
     virtual std::string GamePlayMode() const = 0;
 
-    // No guessing, read by NewGame: the game's bombs are placed at its first
-    // uncovering, around that cell, on a board that logic alone clears. A
-    // game keeps the mode it was started with. Flags placed before the first
-    // uncovering stay mere markers: the deal does not look at them.
-    virtual bool NoGuess() const = 0;
-    virtual void SetNoGuess(bool on) = 0;
-    // Whether the current game was started with no guessing.
+    // Whether the current game was started with no guessing (the window's
+    // check mark as NewGame read it): its bombs are placed at its first
+    // uncovering, around that cell, on a board that logic alone clears.
+    // Flags placed before then stay mere markers: the deal does not look at
+    // them.
     virtual bool GameNoGuess() const = 0;
-    // Called once during a deal that takes longer than 16 ms (for a busy
-    // cursor); the deal ends within about 2 s.
-    virtual void SetSlowDealNotice(std::function<void()> notice) = 0;
-    // The outcome of the last deal, handed out once; empty when no deal has
-    // happened since the last call.
-    virtual std::optional<TNoGuessOutcome> TakeNoGuessOutcome() = 0;
 
 protected:
     ~IzorvMineField() = default; // the window never destroys a panel through this

@@ -222,25 +222,20 @@ void TMineField::DealNoGuess(int start)
 {
     FDealPending = false;
     TNoGuessDealer dealer(FRandom);
-    dealer.OnSlow = FSlowDealNotice;
+    dealer.OnSlow = [this] { Host.NoGuessDealSlow(); };
     const TNoGuessBoard board =
         dealer.Deal({FGridAcross, FGridDown, FPendingBombs, start, CornerToCorner()});
     for (int i : board.Bombs)
         MakeBomb(i);
     CountNeighbours();
-    FNoGuessOutcome = TNoGuessOutcome{board.Solved, board.Milliseconds};
-}
-
-std::optional<TNoGuessOutcome> TMineField::TakeNoGuessOutcome()
-{
-    return std::exchange(FNoGuessOutcome, std::nullopt);
+    Host.NoGuessDealt({board.Solved, board.Milliseconds});
 }
 
 void TMineField::NewGame(bool startClick)
 {
     FPictureShown = false;
-    FGameNoGuess = FNoGuess;
-    FDealPending = FNoGuess;
+    FGameNoGuess = Host.NoGuessChecked();
+    FDealPending = FGameNoGuess;
     if (FDealPending) {
         // The bombs wait for the first uncovering; the generator is seeded now,
         // as for any game.

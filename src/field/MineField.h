@@ -10,8 +10,6 @@
 #include "field/Slot.h"
 #include "field/TimeSource.h"
 
-#include <functional>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,11 +54,7 @@ public:
     void AllocateGrid() override;
     void Undo() override;
     void RemarkFlags() override;
-    bool NoGuess() const override { return FNoGuess; }
-    void SetNoGuess(bool on) override { FNoGuess = on; }
     bool GameNoGuess() const override { return FGameNoGuess; }
-    void SetSlowDealNotice(std::function<void()> notice) override { FSlowDealNotice = std::move(notice); }
-    std::optional<TNoGuessOutcome> TakeNoGuessOutcome() override;
 
     // --- The grid. Indexing always uses the allocated grid, so dimensions
     // written since the last AllocateGrid never reach outside it.
@@ -181,12 +175,9 @@ private:
     bool FShowPictureOnWin = false;
     bool FPictureShown = false;
     bool FOptimizeStatsStart = false;
-    bool FNoGuess = false;
     bool FGameNoGuess = false; // the mode the current game was started with
     bool FDealPending = false; // the game keeps the mode NewGame read
     int FPendingBombs = 0;
-    std::function<void()> FSlowDealNotice;
-    std::optional<TNoGuessOutcome> FNoGuessOutcome;
 
     int FGridAcross = 0;
     int FGridDown = 0;

@@ -23,6 +23,8 @@
 #include <QTime>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 
 const QString kStopGameQuestion = "This will stop your current game. Continue ?";
@@ -109,6 +111,7 @@ void TfrmDravolt::ReadINI()
         FinishOnetimeSetup(FSettings, read);
     StretchBackground = read.StretchBackground;
     actFreeClick->setChecked(read.FreeClick);
+    actNoGuess->setChecked(read.NoGuess);
     actAccentArea->setChecked(read.AccentClearedAreaUponLoss);
     actKeyboardNavigation->setChecked(read.KeyboardNavigation);
     actAutoSaveStats->setChecked(read.AutoSaveSessionStats);
@@ -209,6 +212,19 @@ void TfrmDravolt::actCornerToCornerExecute()
     FPlayMode = on ? "cornerToCorner" : "";
     FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::CornerToCorner, OnOff(on));
     FField->SetPlayMode(FPlayMode);
+    if (timClock.isActive())
+        actNewGameExecute();
+}
+
+void TfrmDravolt::actNoGuessExecute()
+{
+    // The game in progress was dealt by the other rule: it ends, and the
+    // next one is dealt by the new setting.
+    if (!ConfirmStopGame()) {
+        actNoGuess->setChecked(!actNoGuess->isChecked());
+        return;
+    }
+    FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::NoGuess, OnOff(actNoGuess->isChecked()));
     if (timClock.isActive())
         actNewGameExecute();
 }
@@ -373,6 +389,7 @@ bool TfrmDravolt::FreeClickChecked() const { return actFreeClick->isChecked(); }
 bool TfrmDravolt::KeyboardNavigationChecked() const { return actKeyboardNavigation->isChecked(); }
 bool TfrmDravolt::AccentClearedChecked() const { return actAccentArea->isChecked(); }
 bool TfrmDravolt::UndecidedChecked() const { return actUndecided->isChecked(); }
+bool TfrmDravolt::NoGuessChecked() const { return actNoGuess->isChecked(); }
 void TfrmDravolt::SetCounterText(const std::string& text) { lblCounter->setText(QString::fromStdString(text)); }
 void TfrmDravolt::StartClock()
 {
@@ -387,6 +404,31 @@ void TfrmDravolt::StartPaintDelayer() { timPaintDelayer.start(); }
 void TfrmDravolt::EnableUndo() { actUndo->setEnabled(true); }
 void TfrmDravolt::FocusNewGameButton() { btnNewGame->setFocus(); }
 void TfrmDravolt::SetLossPending() { FLossPending = true; }
+
+void TfrmDravolt::NoGuessDealSlow()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    FBusyCursor = true;
+    // The deal goes on in this call: the cursor must reach the screen now.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TfrmDravolt::NoGuessDealt(const TNoGuessOutcome& outcome)
+{
+    if (std::exchange(FBusyCursor, false))
+        QApplication::restoreOverrideCursor();
+    DebugLog(QString("No-guess board dealt in %1 ms%2")
+                 .arg(outcome.Milliseconds, 0, 'f', 1)
+                 .arg(outcome.Solved ? "" : ": it may need a guess"));
+    if (outcome.Solved)
+        return;
+    // Told once the first click is done, rather than in the middle of it.
+    QTimer::singleShot(0, this, [this] {
+        ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok,
+                       "No board that logic alone can clear was found in time for this field, so this one may "
+                       "need a guess.");
+    });
+}
 
 void TfrmDravolt::ShowWinnerImage()
 {

@@ -55,6 +55,7 @@ public:
     void miFlagClick();
     void miFlagAtClick();
     void actFreeClickExecute();
+    void actNoGuessExecute();
     void actKeyboardNavigationExecute();
     void actAnimateExecute();
     void actCornerToCornerExecute();
@@ -69,6 +70,7 @@ public:
     bool KeyboardNavigationChecked() const override;
     bool AccentClearedChecked() const override;
     bool UndecidedChecked() const override;
+    bool NoGuessChecked() const override;
     void SetCounterText(const std::string& text) override;
     void StartClock() override;
     void StopClock() override;
@@ -78,6 +80,8 @@ public:
     void EnableUndo() override;
     void FocusNewGameButton() override;
     void SetLossPending() override;
+    void NoGuessDealSlow() override;
+    void NoGuessDealt(const TNoGuessOutcome& outcome) override;
     void RecordGameStat() override;
     void CheckBestTime() override;
     int CurrentSessionGameCount() const override;
@@ -144,6 +148,7 @@ public:
     QAction* miFlag = nullptr;
     QAction* miFlagAt = nullptr;
     QAction* actFreeClick = nullptr;
+    QAction* actNoGuess = nullptr;
     QAction* actKeyboardNavigation = nullptr;
     QAction* actAnimate = nullptr;
     QAction* actCornerToCorner = nullptr;
@@ -176,4 +181,5 @@ private:
 
     TimeSource& FTime;
     bool FShown = false;
+    bool FBusyCursor = false; // shown while a slow no-guess deal runs
 };

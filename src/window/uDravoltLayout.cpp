@@ -107,6 +107,7 @@ void TfrmDravolt::CreateMenus()
     flagMarkers->addAction(miFlagAt);
     options->addSeparator();
     actFreeClick = Item(options, "actFreeClick", "&One Free Click", true);
+    actNoGuess = Item(options, "actNoGuess", "No &Guessing", true);
     actKeyboardNavigation = Item(options, "actKeyboardNavigation", "&Keyboard Navigation", true);
     actAnimate = Item(options, "actAnimate", "A&nimated Buttons", true);
     actCornerToCorner = Item(options, "actCornerToCorner", "&Corner To Corner Mode", true);
@@ -133,6 +134,7 @@ void TfrmDravolt::CreateMenus()
     connect(miFlag, &QAction::triggered, this, &TfrmDravolt::miFlagClick);
     connect(miFlagAt, &QAction::triggered, this, &TfrmDravolt::miFlagAtClick);
     connect(actFreeClick, &QAction::triggered, this, &TfrmDravolt::actFreeClickExecute);
+    connect(actNoGuess, &QAction::triggered, this, &TfrmDravolt::actNoGuessExecute);
     connect(actKeyboardNavigation, &QAction::triggered, this, &TfrmDravolt::actKeyboardNavigationExecute);
     connect(actAnimate, &QAction::triggered, this, &TfrmDravolt::actAnimateExecute);
     connect(actCornerToCorner, &QAction::triggered, this, &TfrmDravolt::actCornerToCornerExecute);

@@ -40,9 +40,13 @@ void TfrmDravolt::CheckBestTime()
     // Another run may have stored a time for this size since this one read
     // the file; an unreadable file leaves the copy in memory to judge by.
     FSettings.Refresh();
-    const TBestTimeJudgement judged = JudgeBestTime(FSettings, size, FClockSeconds);
-    if (FBestTimes)
-        FollowBestTime(*FBestTimes, FSettings, size);
+    // Boards dealt to be cleared without guessing keep records of their own.
+    const bool noGuess = FField->GameNoGuess();
+    const TBestTimeSections& sections = noGuess ? kNoGuessBestTimes : kClassicBestTimes;
+    std::optional<TBestTimes>& tree = noGuess ? FNoGuessBestTimes : FBestTimes;
+    const TBestTimeJudgement judged = JudgeBestTime(FSettings, size, FClockSeconds, sections);
+    if (tree)
+        FollowBestTime(*tree, FSettings, size, sections);
     if (judged.Verdict == TBestTimeVerdict::Unreadable) {
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
                        QString("The best time stored for %1 x %2 with %3 bombs is unreadable (\"%4\"), "
@@ -59,7 +63,7 @@ void TfrmDravolt::CheckBestTime()
         if (ExecDialog(prompt) == QDialog::Accepted) {
             const TBestTimeEntry entry{size.Height, size.Width, size.Bombs, std::to_string(FClockSeconds),
                                        prompt.PlayerName().toStdString(), BestTimeDateText(FTime.LocalNow())};
-            switch (SaveBestTime(FSettings, entry, FClockSeconds)) {
+            switch (SaveBestTime(FSettings, entry, FClockSeconds, sections)) {
             case TBestTimeSave::Stored: break;
             case TBestTimeSave::Beaten:
                 ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok,
@@ -72,8 +76,8 @@ void TfrmDravolt::CheckBestTime()
                                "Could not save Dravolt.ini: the new best time is kept until the program closes.");
                 break;
             }
-            if (FBestTimes)
-                FollowBestTime(*FBestTimes, FSettings, size);
+            if (tree)
+                FollowBestTime(*tree, FSettings, size, sections);
         }
     }
     if (FField->PictureShown())

@@ -12,6 +12,7 @@ struct FakeHost : FieldHost {
     bool KeyboardNavigation = false;
     bool AccentCleared = false;
     bool Undecided = false;
+    bool NoGuess = false;
     int SessionGames = 0;
 
     std::string Counter;
@@ -20,11 +21,13 @@ struct FakeHost : FieldHost {
     bool LossPending = false;
     bool UndoEnabled = false;
     std::vector<std::string> Calls; // every call that changes something, in order
+    std::vector<TNoGuessOutcome> Deals;
 
     bool FreeClickChecked() const override { return FreeClick; }
     bool KeyboardNavigationChecked() const override { return KeyboardNavigation; }
     bool AccentClearedChecked() const override { return AccentCleared; }
     bool UndecidedChecked() const override { return Undecided; }
+    bool NoGuessChecked() const override { return NoGuess; }
     void SetCounterText(const std::string& text) override
     {
         Counter = text;
@@ -54,6 +57,12 @@ struct FakeHost : FieldHost {
     {
         LossPending = true;
         Calls.push_back("loss pending");
+    }
+    void NoGuessDealSlow() override { Calls.push_back("slow deal"); }
+    void NoGuessDealt(const TNoGuessOutcome& outcome) override
+    {
+        Deals.push_back(outcome);
+        Calls.push_back("dealt");
     }
     void RecordGameStat() override { Calls.push_back("record game"); }
     void CheckBestTime() override { Calls.push_back("check best time"); }

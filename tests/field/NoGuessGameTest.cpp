@@ -21,7 +21,7 @@ struct NoGuessGameTest : ::testing::Test {
         field.SetSlotsAcross(across);
         field.SetSlotsDown(down);
         field.SetBombTotal(bombs);
-        field.SetNoGuess(true);
+        host.NoGuess = true;
         field.NewGame(startClick);
     }
     void ClickIndex(int i) { field.Click(i % field.GridAcross(), i / field.GridAcross()); }
@@ -81,7 +81,7 @@ TEST_F(NoGuessGameTest, NewGamePlacesNoBombAndShowsTheTotal)
     EXPECT_EQ(field.SafeCellTotal(), 480 - 99);
     for (int i = 0; i < field.CellCount(); ++i)
         EXPECT_FALSE(field.CellAtIndex(i).Shown);
-    EXPECT_FALSE(field.TakeNoGuessOutcome().has_value());
+    EXPECT_TRUE(host.Deals.empty());
 }
 
 TEST_F(NoGuessGameTest, FirstClickDealsAroundItsCellThenUncoversIt)
@@ -99,10 +99,10 @@ TEST_F(NoGuessGameTest, FirstClickDealsAroundItsCellThenUncoversIt)
     EXPECT_TRUE(host.ClockOn);
     EXPECT_EQ(field.Cell(0, 0).Marker, "Flag");
     EXPECT_EQ(field.BombsLeft(), 98);
-    const std::optional<TNoGuessOutcome> outcome = field.TakeNoGuessOutcome();
-    ASSERT_TRUE(outcome.has_value());
-    EXPECT_TRUE(outcome->Solved);
-    EXPECT_FALSE(field.TakeNoGuessOutcome().has_value()) << "told once";
+    ASSERT_EQ(host.Deals.size(), 1u) << "told once";
+    EXPECT_TRUE(host.Deals[0].Solved);
+    EXPECT_LT(std::find(host.Calls.begin(), host.Calls.end(), "dealt"),
+              std::find(host.Calls.begin(), host.Calls.end(), "start clock"));
 }
 
 TEST_F(NoGuessGameTest, NumbersAndFacesMatchThePlainDealing)
@@ -153,18 +153,18 @@ TEST_F(NoGuessGameTest, CornerToCornerDealsAroundTheTopLeftCell)
 TEST_F(NoGuessGameTest, AGameKeepsTheModeItStartedWith)
 {
     NewGame(30, 16, 99);
-    field.SetNoGuess(false);
+    host.NoGuess = false;
     field.Click(3, 3);
     EXPECT_EQ(field.BombIndices().size(), 99u) << "dealt no-guess at the first click";
-    EXPECT_TRUE(field.TakeNoGuessOutcome().has_value());
+    EXPECT_EQ(host.Deals.size(), 1u);
 
     field.NewGame(false); // off now: the plain dealing at once
     EXPECT_EQ(field.BombIndices().size(), 99u);
-    field.SetNoGuess(true);
+    host.NoGuess = true;
     const std::vector<int> dealt = field.BombIndices();
     field.Click(20, 10);
     EXPECT_EQ(field.BombIndices(), dealt);
-    EXPECT_FALSE(field.TakeNoGuessOutcome().has_value());
+    EXPECT_EQ(host.Deals.size(), 1u);
 }
 
 TEST_F(NoGuessGameTest, EveryCellABombLosesAtTheFirstClick)
@@ -173,9 +173,8 @@ TEST_F(NoGuessGameTest, EveryCellABombLosesAtTheFirstClick)
     field.Click(5, 5);
     EXPECT_EQ(field.BombIndices().size(), 100u);
     EXPECT_TRUE(host.LossPending);
-    const std::optional<TNoGuessOutcome> outcome = field.TakeNoGuessOutcome();
-    ASSERT_TRUE(outcome.has_value());
-    EXPECT_FALSE(outcome->Solved);
+    ASSERT_EQ(host.Deals.size(), 1u);
+    EXPECT_FALSE(host.Deals[0].Solved);
 }
 
 struct WinCase {
@@ -195,14 +194,14 @@ TEST_P(NoGuessWinTest, SolvedBoardsAreWonByLogicAlone)
     for (std::uint32_t seed : c.Seeds) {
         time.Milliseconds = seed;
         host.Calls.clear();
+        host.Deals.clear();
         host.LossPending = false;
         // Corner-to-corner play starts by itself at the top-left cell.
         NewGame(c.Across, c.Down, c.Bombs, c.Corner);
         if (!c.Corner)
             field.Click(c.StartCol, c.StartRow);
-        const std::optional<TNoGuessOutcome> outcome = field.TakeNoGuessOutcome();
-        ASSERT_TRUE(outcome.has_value());
-        ASSERT_TRUE(outcome->Solved) << "seed " << seed;
+        ASSERT_EQ(host.Deals.size(), 1u);
+        ASSERT_TRUE(host.Deals[0].Solved) << "seed " << seed;
         EXPECT_TRUE(PlayByLogic()) << "seed " << seed;
     }
 }

@@ -71,7 +71,7 @@ if [[ -s $work/desktop.log ]]; then
 fi
 
 # man asks groff for every warning; rendering must give none.
-for page in dravolt.6.gz dravolt-launcher.6.gz; do
+for page in dravolt.6.gz dravolt-launcher.6.gz dravolt-boards.6.gz; do
   LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/man6/$page" >"$work/man.txt" 2>"$work/man.log" ||
     fail "man cannot render $page"
   if [[ -s $work/man.log || ! -s $work/man.txt ]]; then
