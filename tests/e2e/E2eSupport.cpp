@@ -337,10 +337,15 @@ std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bom
 }
 
 TKnownField::TKnownField(std::uint32_t seed, int across, int down, int bombs, bool cornerToCorner)
+    : TKnownField(across, down, ExpectedBombs(seed, across, down, bombs, cornerToCorner))
+{
+}
+
+TKnownField::TKnownField(int across, int down, const std::vector<int>& bombs)
     : FAcross(across), FDown(down), FBomb(static_cast<std::size_t>(across * down)),
       FNumber(static_cast<std::size_t>(across * down)), FOpen(FBomb.size()), FFlag(FBomb.size())
 {
-    for (int i : ExpectedBombs(seed, across, down, bombs, cornerToCorner))
+    for (int i : bombs)
         FBomb[static_cast<std::size_t>(i)] = true;
     for (int row = 0; row < down; ++row)
         for (int col = 0; col < across; ++col)

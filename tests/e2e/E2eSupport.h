@@ -128,6 +128,8 @@ std::vector<int> ExpectedBombs(std::uint32_t seed, int across, int down, int bom
 class TKnownField {
 public:
     TKnownField(std::uint32_t seed, int across, int down, int bombs, bool cornerToCorner = false);
+    // A field whose bombs are known otherwise: linear indices.
+    TKnownField(int across, int down, const std::vector<int>& bombs);
 
     int Across() const { return FAcross; }
     int Down() const { return FDown; }

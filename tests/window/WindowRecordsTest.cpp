@@ -129,6 +129,40 @@ TEST_F(RecordsTest, WinsAreJudgedAgainstTheFileAsItIsNow)
     EXPECT_EQ(window->FBestTimes->at("03").WideList.at("10").BombList.at("0001").Time, "15");
 }
 
+TEST_F(RecordsTest, BoardsWithoutGuessingKeepRecordsOfTheirOwn)
+{
+    const std::string classic = "[sizes]\n[0]=3.10.0\n[times]\n[0]=50\n[names]\n[0]=Bo\n[dates]\n[0]=d\n";
+    WriteFile("Dravolt.ini", "[settings]\nslotsDown=3\nbombTotal=0\nnoGuess=1\n" + classic);
+    ASSERT_TRUE(Start());
+    AnswerName("Ann");
+    Click(5, 1); // no bombs: the first click wins
+    EXPECT_EQ(offeredName, "me") << "the classic record does not count";
+    window->actNoGuess->trigger();
+    window->actNewGameExecute();
+    AnswerName("Cy");
+    Click(5, 1);
+    EXPECT_EQ(offeredName, "Bo");
+
+    // Today's reading of the classic records finds them as they were
+    // written, with the no-guess ones beside them.
+    TIniStore reloaded;
+    reloaded.Assign(TMemIniFile::FromFile(Path("Dravolt.ini")));
+    EXPECT_EQ(ReadBestTimeEntry(reloaded, 0)->Name, "Cy");
+    EXPECT_FALSE(ReadBestTimeEntry(reloaded, 1));
+    EXPECT_EQ(ReadBestTimeEntry(reloaded, 0, kNoGuessBestTimes)->Name, "Ann");
+
+    TfrmBestTime* view = nullptr;
+    QStringList rows;
+    dialogs.push_back([&](QDialog& dialog) {
+        view = dynamic_cast<TfrmBestTime*>(&dialog);
+        for (int row = 1; row < view->RowCount(); ++row)
+            rows << view->Cell(0, row) + "|" + view->Cell(4, row);
+        return int(QDialog::Accepted);
+    });
+    window->actBestTimeExecute();
+    EXPECT_EQ(rows, (QStringList{"|", "3|Cy", "|", "Boards without guessing|", "3|Ann"}));
+}
+
 TEST_F(RecordsTest, UnreadableStoredTimeIsReportedAndNothingIsPrompted)
 {
     const std::string settings = "[sizes]\n[0]=3.10.1\n[times]\n[0]=fast\n[names]\n[0]=Bo\n";

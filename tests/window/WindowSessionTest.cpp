@@ -229,6 +229,44 @@ TEST_F(WindowTest, CornerModeSwitchWithTheClockStoppedKeepsTheBoard)
     EXPECT_TRUE(Panel().Cell(0, 0).Cleared) << "the next game starts at the corner";
 }
 
+TEST_F(WindowTest, NoGuessingDealsAtTheFirstClickAndItsSwitchEndsAGame)
+{
+    WriteFile("Dravolt.ini", "[settings]\nslotsDown=16\nslotsAcross=30\nbombTotal=99\nnoGuess=1\n");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(window->actNoGuess->isChecked());
+    EXPECT_TRUE(window->FField->GameNoGuess());
+    EXPECT_EQ(Counter(), "99");
+    Click(15, 8);
+    EXPECT_TRUE(window->timClock.isActive());
+    EXPECT_GT(Panel().ClearedCount, 1) << "the first cell and its neighbours are free";
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    answers = {TMsgResult::No};
+    window->actNoGuess->trigger();
+    EXPECT_TRUE(Asked("This will stop your current game. Continue ?"));
+    EXPECT_TRUE(window->actNoGuess->isChecked());
+    EXPECT_FALSE(window->FSettings.Dirty());
+    answers = {TMsgResult::Yes};
+    window->actNoGuess->trigger();
+    EXPECT_FALSE(window->timClock.isActive()) << "a new game";
+    EXPECT_FALSE(window->FField->GameNoGuess());
+    EXPECT_EQ(Panel().ClearedCount, 0);
+    EXPECT_TRUE(Close());
+    EXPECT_NE(ReadFile("Dravolt.ini").find("noGuess=0\n"), std::string::npos);
+}
+
+TEST_F(WindowTest, ABoardThatMayNeedAGuessIsToldOnce)
+{
+    WriteFile("Dravolt.ini", "[settings]\nslotsDown=1\nbombTotal=10\nnoGuess=1\ndebug=7\n");
+    ASSERT_TRUE(Start());
+    Click(4, 0); // every cell a bomb: no board can be cleared, the click loses
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->FField->Enabled());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].Text.contains("may need a guess")) << messages[0].Text.toStdString();
+    EXPECT_TRUE(window->mem->toPlainText().contains("it may need a guess"));
+}
+
 TEST_F(WindowTest, FreeClickStartsTheClockAndTheCountFromZero)
 {
     WriteFile("Dravolt.ini", "[settings]\nfreeClick=1\n");
