@@ -1,7 +1,7 @@
 // Drawing the largest field into the panel's canvas.
 #include "CornerChord.h"
 #include "QuietHost.h"
-#include "field/PanelMineField.h"
+#include "panels/PanelMineField.h"
 
 #include <benchmark/benchmark.h>
 

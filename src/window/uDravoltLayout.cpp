@@ -2,8 +2,8 @@
 // "Go", the debug panel, the field panels, and the sizing to the field.
 #include "window/uDravolt.h"
 
-#include "field/PanelMineField.h"
-#include "field/PanelMineFieldAnimatedButtons.h"
+#include "panels/PanelMineField.h"
+#include "panels/PanelMineFieldAnimatedButtons.h"
 #include "render/Fonts.h"
 
 #include <QAction>

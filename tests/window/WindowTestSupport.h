@@ -3,7 +3,7 @@
 #pragma once
 
 #include "field/FakeField.h"
-#include "field/PanelMineFieldAnimatedButtons.h"
+#include "panels/PanelMineFieldAnimatedButtons.h"
 #include "window/uDravolt.h"
 
 #include "dialogs/DialogRunner.h"

@@ -1,7 +1,7 @@
 // The mouse on both panels: the plain panel's 50 ms decision between single
 // and dual clicks, the animated panel's press, drag and release, the pressed
 // look, double clicks, the bevel and a disabled panel.
-#include "field/PanelTestSupport.h"
+#include "panels/PanelTestSupport.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // Every look of a cell, pixel by pixel on the panel's canvas.
-#include "field/PanelTestSupport.h"
+#include "panels/PanelTestSupport.h"
 #include "render/Fonts.h"
 #include "render/WinnerImage.h"
 

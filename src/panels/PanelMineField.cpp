@@ -1,4 +1,4 @@
-#include "field/PanelMineField.h"
+#include "panels/PanelMineField.h"
 
 #include "render/Fonts.h"
 #include "render/WinnerImage.h"

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "field/FakeField.h"
-#include "field/PanelMineField.h"
-#include "field/PanelMineFieldAnimatedButtons.h"
+#include "panels/PanelMineField.h"
+#include "panels/PanelMineFieldAnimatedButtons.h"
 
 #include <QPalette>
 #include <gtest/gtest.h>
