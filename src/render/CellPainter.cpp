@@ -146,14 +146,16 @@ void PaintCovered(const TDesignGrid& g, const TSlot& slot, const TDesktopColors&
 {
     const QRgb light = slot.HasCursor ? kNavy : c.Highlight;
     const QRgb dark = slot.HasCursor ? kNavy : c.Shadow;
-    g.Fill(0, 0, kW - 1, 1, light);          // top: row 0, columns 0 .. w-2
-    g.Fill(0, -1, 1, kH - 1, light);         // left: column 0, rows -1 .. h-2
-    g.Fill(kW - 1, -1, kW, kH - 1, dark);    // right: column w-1, rows -1 .. h-2
-    g.Fill(1, kH - 1, kW - 2, kH, dark);     // bottom: row h-1, columns 1 .. w-3
-    if (slot.Marker.empty()) {
+    // The interior first: on a large canvas whole rows of the cell come into
+    // the cache together before the narrow edges. No element overlaps another.
+    if (slot.Marker.empty())
         g.Fill(1, 1, kW - 1, kH - 1, c.Face);
+    g.Fill(0, 0, kW - 1, 1, light);       // top: row 0, columns 0 .. w-2
+    g.Fill(0, -1, 1, kH - 1, light);      // left: column 0, rows -1 .. h-2
+    g.Fill(kW - 1, -1, kW, kH - 1, dark); // right: column w-1, rows -1 .. h-2
+    g.Fill(1, kH - 1, kW - 2, kH, dark);  // bottom: row h-1, columns 1 .. w-3
+    if (slot.Marker.empty())
         return;
-    }
     if (SameText(slot.Marker, "Flag")) {
         // The interior is not filled: the flag stands on what the cell showed.
         const bool whole = g.Scale() == std::round(g.Scale());
