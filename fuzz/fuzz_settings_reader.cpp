@@ -1,13 +1,15 @@
 // Reads arbitrary text as Dravolt.ini, once with the size-for-XP item hidden
 // and once shown, and checks what the window would apply: every number within
 // its bounds, a flag marker that is "Flag" or a single character other than
-// "?", a known play mode, and a one-time setup that points into the working
-// folder. Showing the size-for-XP item may change nothing else.
+// "?", a known play mode, a zoom of the menu's, and a one-time setup that
+// points into the working folder. Showing the size-for-XP item may change
+// nothing else.
 #include "FuzzCheck.h"
 
 #include "settings/SettingsReader.h"
 #include "settings/zorvUtil.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -36,6 +38,7 @@ void CheckSettings(const TIniSettings& s)
                 (s.FlagItem == TFlagItem::At) == (s.PreferredMarker == "@"));
 
     Require(s.PlayMode.empty() || s.PlayMode == "cornerToCorner");
+    Require(std::find(kZoomPercents.begin(), kZoomPercents.end(), s.Zoom) != kZoomPercents.end());
     if (s.OnetimeSetup)
         Require(s.BackgroundChoice == "backgroundCustom" &&
                 std::string_view(s.BackgroundFile).substr(0, kWorkingFolder.size() + 1) ==
@@ -51,7 +54,8 @@ bool SameExceptSizeForXP(const TIniSettings& a, const TIniSettings& b)
            a.AccentClearedAreaUponLoss == b.AccentClearedAreaUponLoss &&
            a.KeyboardNavigation == b.KeyboardNavigation && a.AutoSaveSessionStats == b.AutoSaveSessionStats &&
            a.PlayMode == b.PlayMode && a.OptimizeStatsStart == b.OptimizeStatsStart &&
-           a.PreferredMarker == b.PreferredMarker && a.FlagItem == b.FlagItem && a.UseUndecided == b.UseUndecided;
+           a.PreferredMarker == b.PreferredMarker && a.FlagItem == b.FlagItem && a.UseUndecided == b.UseUndecided &&
+           a.Zoom == b.Zoom;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The bomb drawn for "M" in the symbol font: no installed font has one, so the
-// program draws its own, pixel by pixel, in the 16-pixel cell.
+// program draws its own, a round body with eight spikes and a fuse, as a shape
+// sampled at every pixel of the size it is drawn at.
 #pragma once
 
 #include <QColor>
@@ -7,7 +8,9 @@
 
 class TPixelCanvas;
 
+// The side of the bomb's square box in the pixels of a 16-pixel cell.
 constexpr int kBombGlyphSize = 13;
 
-// Draws the bomb, all in one colour, with its top-left corner at topLeft.
-void PaintBombGlyph(TPixelCanvas& canvas, QPoint topLeft, QRgb colour);
+// Draws the bomb, all in one colour, with its top-left corner at topLeft and
+// scale device pixels to each pixel of its box.
+void PaintBombGlyph(TPixelCanvas& canvas, QPoint topLeft, QRgb colour, double scale);

@@ -5,80 +5,180 @@
 #include "settings/zorvUtil.h"
 
 #include <QPalette>
-#include <QRect>
+
+#include <cmath>
+#include <vector>
 
 namespace {
 
 const QRgb kNavy = qRgb(0, 0, 128);
 const QRgb kRed = qRgb(255, 0, 0);
+constexpr int kW = kCellDesignSize;
+constexpr int kH = kCellDesignSize;
 
-// Text whose box has its top-left corner at (x, y); with a box colour the box
-// is filled first (an opaque text background).
-void Text(TPixelCanvas& canvas, int x, int y, const std::string& text, const std::string& fontName, int size,
+// Rounds half away from zero, as std::lround does, without a library call:
+// every cell computes its edges with it.
+int Round(double value)
+{
+    return value >= 0 ? static_cast<int>(value + 0.5) : -static_cast<int>(-value + 0.5);
+}
+
+// How far design edge k lies from the near side of a cell, in device pixels,
+// for k = -1 .. 16: round(k x scale). Kept for the scale last drawn at.
+const int* EdgeOffsets(double scale)
+{
+    static double known = 0;
+    static int offsets[kCellDesignSize + 2] = {};
+    if (scale != known) {
+        for (int k = -1; k <= kCellDesignSize; ++k)
+            offsets[k + 1] = Round(k * scale);
+        known = scale;
+    }
+    return offsets + 1;
+}
+
+// A cell's design pixels on the canvas. Edge k is the device edge before
+// design pixel k, measured from the nearer side of the cell, so that the lines
+// at both sides come out equally wide: round(scale) device pixels each.
+class TDesignGrid {
+public:
+    TDesignGrid(TPixelCanvas& canvas, const TCellBox& box)
+        : FCanvas(canvas), FBox(box), FOffsets(EdgeOffsets(box.Scale))
+    {
+    }
+
+    TPixelCanvas& Canvas() const { return FCanvas; }
+    double Scale() const { return FBox.Scale; }
+    int X(int k) const { return Edge(FBox.Left, FBox.Right, k); }
+    int Y(int k) const { return Edge(FBox.Top, FBox.Bottom, k); }
+    QSize Size() const { return {FBox.Right - FBox.Left, FBox.Bottom - FBox.Top}; }
+
+    // Fills design columns left .. right-1 of rows top .. bottom-1.
+    void Fill(int left, int top, int right, int bottom, QRgb colour) const
+    {
+        FCanvas.Fill(X(left), Y(top), X(right) - X(left), Y(bottom) - Y(top), colour);
+    }
+
+private:
+    // Edges beyond the cell (a text box that reaches past it) are measured
+    // from the far side as well.
+    int Edge(int low, int high, int k) const
+    {
+        if (2 * k <= kCellDesignSize)
+            return low + (k >= -1 ? FOffsets[k] : Round(k * FBox.Scale));
+        const int fromHigh = kCellDesignSize - k;
+        return high - (fromHigh >= -1 ? FOffsets[fromHigh] : Round(fromHigh * FBox.Scale));
+    }
+
+    TPixelCanvas& FCanvas;
+    TCellBox FBox;
+    const int* FOffsets;
+};
+
+// Text whose box has its top-left corner at design pixel (x, y); with a box
+// colour the box is filled first (an opaque text background). The box covers
+// the design pixels it covers at scale 1, so that it meets the cell's lines as
+// it does there; the glyphs are drawn anew at the scale.
+void Text(const TDesignGrid& grid, int x, int y, const std::string& text, const std::string& fontName, int size,
           TFontStyles styles, QRgb colour, const QRgb* box)
 {
+    TPixelCanvas& canvas = grid.Canvas();
+    const QPoint at(grid.X(x), grid.Y(y));
     // The symbol font's "M" is a bomb, which no installed font has.
     if (SameText(fontName, "Wingdings") && SameText(text, "M")) {
         if (box)
-            canvas.Fill(x, y, kBombGlyphSize, kBombGlyphSize, *box);
-        PaintBombGlyph(canvas, QPoint(x, y), colour);
+            grid.Fill(x, y, x + kBombGlyphSize, y + kBombGlyphSize, *box);
+        PaintBombGlyph(canvas, at, colour, grid.Scale());
         return;
     }
     if (box) {
         const QSize extent = TextBoxSize(text, fontName, size, styles);
-        canvas.Fill(x, y, extent.width(), extent.height(), *box);
+        grid.Fill(x, y, x + extent.width(), y + extent.height(), *box);
     }
-    canvas.Text(x, y, text, fontName, size, styles, colour);
+    canvas.Text(at.x(), at.y(), text, fontName, size, styles, grid.Scale(), colour);
 }
 
-void PaintFlag(TPixelCanvas& canvas, int x, int y, int w, int h, QRgb base, QRgb text)
+// The flag picture on the design's pixels, on a transparent ground.
+void PaintFlag(TPixelCanvas& canvas, int w, int h, QRgb base, QRgb text)
 {
     const int p = w / 2;
-    canvas.Fill(x + 5, y + h - 4, w - 9, 1, base);  // base, lower line: columns 5 .. w-5
-    canvas.Fill(x + 6, y + h - 5, w - 11, 1, base); // base, upper line: columns 6 .. w-6
-    canvas.Fill(x + p, y + 3, 1, h - 7, text);      // pole: rows 3 .. h-5
-    canvas.Set(x + p - 1, y + 5, text);              // lower edge of the cloth
-    canvas.Fill(x + p - 2, y + 6, 2, 1, text);
-    canvas.Fill(x + p - 4, y + 3, 3, 1, kRed); // the cloth
-    canvas.Fill(x + p - 4, y + 4, 3, 1, kRed);
-    canvas.Fill(x + p - 4, y + 5, 2, 1, kRed);
-    canvas.Set(x + p - 4, y + 6, kRed);
+    canvas.Fill(5, h - 4, w - 9, 1, base);  // base, lower line: columns 5 .. w-5
+    canvas.Fill(6, h - 5, w - 11, 1, base); // base, upper line: columns 6 .. w-6
+    canvas.Fill(p, 3, 1, h - 7, text);      // pole: rows 3 .. h-5
+    canvas.Set(p - 1, 5, text);             // lower edge of the cloth
+    canvas.Fill(p - 2, 6, 2, 1, text);
+    canvas.Fill(p - 4, 3, 3, 1, kRed); // the cloth
+    canvas.Fill(p - 4, 4, 3, 1, kRed);
+    canvas.Fill(p - 4, 5, 2, 1, kRed);
+    canvas.Set(p - 4, 6, kRed);
 }
 
-void PaintCovered(TPixelCanvas& canvas, const TSlot& slot, int x, int y, int w, int h, const TDesktopColors& c)
+// The flag picture for a cell of the given device size: enlarged by whole
+// pixels when the scale is whole, smoothly otherwise. Kept for the few sizes
+// and colours in use.
+const QImage& FlagPicture(QSize size, bool whole, QRgb base, QRgb text)
+{
+    struct TFlag {
+        QSize Size;
+        bool Whole;
+        QRgb Base;
+        QRgb Text;
+        QImage Picture;
+    };
+    static std::vector<TFlag> flags;
+    for (const TFlag& flag : flags)
+        if (flag.Size == size && flag.Whole == whole && flag.Base == base && flag.Text == text)
+            return flag.Picture;
+    if (flags.size() >= 16)
+        flags.clear(); // another screen or palette: the old ones are done with
+    QImage design(kW, kH, QImage::Format_ARGB32_Premultiplied);
+    design.fill(Qt::transparent);
+    TPixelCanvas canvas(design);
+    PaintFlag(canvas, kW, kH, base, text);
+    if (design.size() != size)
+        design = design.scaled(size, Qt::IgnoreAspectRatio, whole ? Qt::FastTransformation : Qt::SmoothTransformation)
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    flags.push_back({size, whole, base, text, design});
+    return flags.back().Picture;
+}
+
+void PaintCovered(const TDesignGrid& g, const TSlot& slot, const TDesktopColors& c)
 {
     const QRgb light = slot.HasCursor ? kNavy : c.Highlight;
     const QRgb dark = slot.HasCursor ? kNavy : c.Shadow;
-    canvas.Fill(x, y, w - 1, 1, light);         // top: row 0, columns 0 .. w-2
-    canvas.Fill(x, y - 1, 1, h, light);         // left: column 0, rows -1 .. h-2
-    canvas.Fill(x + w - 1, y - 1, 1, h, dark);  // right: column w-1, rows -1 .. h-2
-    canvas.Fill(x + 1, y + h - 1, w - 3, 1, dark); // bottom: row h-1, columns 1 .. w-3
-    if (slot.Marker.empty()) {
-        canvas.Fill(x + 1, y + 1, w - 2, h - 2, c.Face);
+    // The interior first: on a large canvas whole rows of the cell come into
+    // the cache together before the narrow edges. No element overlaps another.
+    if (slot.Marker.empty())
+        g.Fill(1, 1, kW - 1, kH - 1, c.Face);
+    g.Fill(0, 0, kW - 1, 1, light);       // top: row 0, columns 0 .. w-2
+    g.Fill(0, -1, 1, kH - 1, light);      // left: column 0, rows -1 .. h-2
+    g.Fill(kW - 1, -1, kW, kH - 1, dark); // right: column w-1, rows -1 .. h-2
+    g.Fill(1, kH - 1, kW - 2, kH, dark);  // bottom: row h-1, columns 1 .. w-3
+    if (slot.Marker.empty())
         return;
-    }
     if (SameText(slot.Marker, "Flag")) {
         // The interior is not filled: the flag stands on what the cell showed.
-        PaintFlag(canvas, x, y, w, h, dark, c.Text);
+        const bool whole = g.Scale() == std::round(g.Scale());
+        g.Canvas().Blend(g.X(0), g.Y(0), FlagPicture(g.Size(), whole, dark, c.Text));
         return;
     }
     const QPoint offset = slot.Marker == "?" ? QPoint(4, 2) : QPoint(1, 1);
-    Text(canvas, x + offset.x(), y + offset.y(), slot.Marker, slot.MarkerFontName, slot.MarkerFontSize,
-         slot.MarkerFontStyle, c.Text, &c.Face);
+    Text(g, offset.x(), offset.y(), slot.Marker, slot.MarkerFontName, slot.MarkerFontSize, slot.MarkerFontStyle,
+         c.Text, &c.Face);
 }
 
-void PaintOpen(TPixelCanvas& canvas, const TSlot& slot, int x, int y, int w, int h, const TDesktopColors& c)
+void PaintOpen(const TDesignGrid& g, const TSlot& slot, const TDesktopColors& c)
 {
     const QRgb back = c.Resolve(slot.BackColor);
     if (!slot.SeeThrough)
-        canvas.Fill(x, y, w - 1, h - 1, back);
+        g.Fill(0, 0, kW - 1, kH - 1, back);
     if (slot.HasCursor) {
-        canvas.Fill(x, y, w - 1, 1, kNavy);
-        canvas.Fill(x, y - 1, 1, h, kNavy);
+        g.Fill(0, 0, kW - 1, 1, kNavy);
+        g.Fill(0, -1, 1, kH - 1, kNavy);
     }
     const QRgb edge = slot.HasCursor ? kNavy : c.Resolve(slot.EdgeColor);
-    canvas.Fill(x + w - 1, y, 1, h - 1, edge); // right: rows 0 .. h-2
-    canvas.Fill(x, y + h - 1, w - 2, 1, edge); // bottom: columns 0 .. w-3
+    g.Fill(kW - 1, 0, kW, kH - 1, edge); // right: rows 0 .. h-2
+    g.Fill(0, kH - 1, kW - 2, kH, edge); // bottom: columns 0 .. w-3
     if (slot.FaceText.empty())
         return;
     QPoint offset(4, 1);
@@ -86,8 +186,8 @@ void PaintOpen(TPixelCanvas& canvas, const TSlot& slot, int x, int y, int w, int
         offset = QPoint(1, 0);
     else if (slot.FaceText == "?")
         offset = QPoint(5, 3);
-    Text(canvas, x + offset.x(), y + offset.y(), slot.FaceText, slot.FaceFontName, slot.FaceFontSize,
-         slot.FaceFontStyle, c.Resolve(slot.TextColor), slot.SeeThrough ? nullptr : &back);
+    Text(g, offset.x(), offset.y(), slot.FaceText, slot.FaceFontName, slot.FaceFontSize, slot.FaceFontStyle,
+         c.Resolve(slot.TextColor), slot.SeeThrough ? nullptr : &back);
 }
 
 } // namespace
@@ -103,27 +203,41 @@ QRgb TDesktopColors::Resolve(const TColor& colour) const
     return colour.ButtonText ? Text : qRgb(colour.R, colour.G, colour.B);
 }
 
-void PaintCell(QImage& image, const TSlot& slot, QPoint origin, int width, int height, bool open,
-               const TDesktopColors& colours)
+int DeviceEdge(double logical, double ratio) { return Round(logical * ratio); }
+
+void PaintCell(QImage& image, const TSlot& slot, const TCellBox& box, bool open, const TDesktopColors& colours)
 {
     TPixelCanvas canvas(image);
+    const TDesignGrid grid(canvas, box);
     if (open)
-        PaintOpen(canvas, slot, origin.x(), origin.y(), width, height, colours);
+        PaintOpen(grid, slot, colours);
     else
-        PaintCovered(canvas, slot, origin.x(), origin.y(), width, height, colours);
+        PaintCovered(grid, slot, colours);
 }
 
-void PaintPanelFrame(QImage& image, int bevel, const TDesktopColors& colours)
+QRect PaintedRect(const TCellBox& box)
+{
+    const int reach = Round(box.Scale); // one design pixel
+    return QRect(QPoint(box.Left, box.Top - reach), QPoint(box.Right - 1, box.Bottom - 1));
+}
+
+void PaintPanelFrame(QImage& image, QSize logicalSize, int bevel, double ratio, const TDesktopColors& colours)
 {
     TPixelCanvas canvas(image);
-    const int w = image.width();
-    const int h = image.height();
-    canvas.Fill(0, 0, w, h, colours.Face);
+    // A logical rectangle on the device pixels between its edges.
+    const auto fill = [&](int x, int y, int width, int height, QRgb colour) {
+        const int left = DeviceEdge(x, ratio);
+        const int top = DeviceEdge(y, ratio);
+        canvas.Fill(left, top, DeviceEdge(x + width, ratio) - left, DeviceEdge(y + height, ratio) - top, colour);
+    };
+    const int w = logicalSize.width();
+    const int h = logicalSize.height();
+    image.fill(colours.Face); // the whole image at once: Qt's fastest fill
     for (int i = 0; i < bevel; ++i) {
         // Lowered: shadow on the top and left, highlight on the bottom and right.
-        canvas.Fill(i, i, w - 2 * i, 1, colours.Shadow);
-        canvas.Fill(i, i, 1, h - 2 * i, colours.Shadow);
-        canvas.Fill(i + 1, h - 1 - i, w - 2 * i - 1, 1, colours.Highlight);
-        canvas.Fill(w - 1 - i, i + 1, 1, h - 2 * i - 1, colours.Highlight);
+        fill(i, i, w - 2 * i, 1, colours.Shadow);
+        fill(i, i, 1, h - 2 * i, colours.Shadow);
+        fill(i + 1, h - 1 - i, w - 2 * i - 1, 1, colours.Highlight);
+        fill(w - 1 - i, i + 1, 1, h - 2 * i - 1, colours.Highlight);
     }
 }

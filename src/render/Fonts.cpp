@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,10 +30,15 @@ int PointsToPixels(int points)
     return static_cast<int>(std::lround(points * 96.0 / 72.0));
 }
 
-QFont CellFontFor(const std::string& name, int points, TFontStyles styles)
+int CellPixelSize(int points, double scale)
+{
+    return std::max(1, static_cast<int>(std::lround(PointsToPixels(points) * scale)));
+}
+
+QFont CellFontFor(const std::string& name, int points, TFontStyles styles, double scale)
 {
     QFont font = SameText(name, kWindowFace) ? QFont(QStringLiteral("DejaVu Sans")) : Named(name);
-    font.setPixelSize(std::max(1, PointsToPixels(points)));
+    font.setPixelSize(CellPixelSize(points, scale));
     font.setBold((styles & fsBold) != 0);
     font.setItalic((styles & fsItalic) != 0);
     font.setUnderline((styles & fsUnderline) != 0);

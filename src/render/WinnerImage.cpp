@@ -3,21 +3,26 @@
 #include <QPainter>
 #include <QRect>
 
-void TWinnerImage::Draw(QPainter& painter, const QRect& cellArea) const
+#include <cmath>
+
+void TWinnerImage::Draw(QPainter& painter, const QRect& cellArea, double ratio) const
 {
     if (!FVisible || FPicture.isNull() || cellArea.isEmpty())
         return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (FStretch) {
-        painter.save();
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(cellArea, FPicture);
         painter.restore();
         return;
     }
     // The offset is negative when the picture is larger than the area; only
-    // the part that falls inside the area is copied.
-    const QPoint origin = cellArea.topLeft()
-        + QPoint((cellArea.width() - FPicture.width()) / 2, (cellArea.height() - FPicture.height()) / 2);
-    const QRect target = QRect(origin, FPicture.size()).intersected(cellArea);
-    painter.drawImage(target, FPicture, target.translated(-origin));
+    // the part that falls inside the area is drawn.
+    const QSize size(static_cast<int>(std::lround(FPicture.width() * ratio)),
+                     static_cast<int>(std::lround(FPicture.height() * ratio)));
+    const QPoint origin =
+        cellArea.topLeft() + QPoint((cellArea.width() - size.width()) / 2, (cellArea.height() - size.height()) / 2);
+    painter.setClipRect(cellArea);
+    painter.drawImage(QRect(origin, size), FPicture);
+    painter.restore();
 }

@@ -20,11 +20,13 @@ public:
     bool Visible() const { return FVisible; }
     void SetVisible(bool visible) { FVisible = visible; }
 
-    // Draws nothing while hidden or without a picture. Centred, the picture
-    // keeps its own size, centred in cellArea and clipped to it; stretched, it
-    // is scaled to exactly cellArea without keeping its proportions. Pixels
-    // outside cellArea are never touched.
-    void Draw(QPainter& painter, const QRect& cellArea) const;
+    // Draws nothing while hidden or without a picture. cellArea is in the
+    // device pixels of a screen with the given ratio. Centred, the picture
+    // keeps its own size on that screen (ratio device pixels to each of its
+    // pixels, smoothly enlarged), centred in cellArea and clipped to it;
+    // stretched, it is scaled to exactly cellArea without keeping its
+    // proportions. Pixels outside cellArea are never touched.
+    void Draw(QPainter& painter, const QRect& cellArea, double ratio = 1.0) const;
 
 private:
     QImage FPicture;

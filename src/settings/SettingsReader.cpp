@@ -60,6 +60,15 @@ void ReadPreferredFlag(const TSettingsSection& settings, TIniSettings& result)
     result.FlagItem = flag == "@" ? TFlagItem::At : TFlagItem::None;
 }
 
+int ReadZoom(const TSettingsSection& settings)
+{
+    const std::string value = settings.Read(K::Zoom);
+    for (int zoom : kZoomPercents)
+        if (value == std::to_string(zoom))
+            return zoom;
+    return 100;
+}
+
 } // namespace
 
 TIniSettings ReadIniSettings(const TMemIniFile& ini, std::string_view workingFolder, bool sizeForXPVisible)
@@ -84,6 +93,7 @@ TIniSettings ReadIniSettings(const TMemIniFile& ini, std::string_view workingFol
     ReadPreferredFlag(settings, result);
     result.UseUndecided = settings.IsOneIgnoringCase(K::UseUndecided);
     result.SizeForXP = sizeForXPVisible && settings.IsOneIgnoringCase(K::SizeForXP);
+    result.Zoom = ReadZoom(settings);
     return result;
 }
 

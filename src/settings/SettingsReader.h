@@ -6,6 +6,7 @@
 #include "settings/IniFile.h"
 #include "settings/IniStore.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,12 +32,17 @@ inline constexpr std::string_view OptimizeStatsStart = "optimizeStatsStart";
 inline constexpr std::string_view PreferredFlag = "preferredFlag";
 inline constexpr std::string_view UseUndecided = "useUndecided";
 inline constexpr std::string_view SizeForXP = "sizeForXP";
+inline constexpr std::string_view Zoom = "zoom";
 
 // The value every key is read with; a stored "-1" counts as an absent key.
 inline constexpr std::string_view Absent = "-1";
 // The value of "debug" that turns debug mode on (compared exactly).
 inline constexpr std::string_view DebugCode = "7";
 } // namespace SettingsKeys
+
+// The zooms of the field that the menu offers, in percent, smallest first;
+// "zoom" stores one of them in decimal.
+inline constexpr std::array<int, 4> kZoomPercents{100, 150, 200, 300};
 
 // Which radio item of the flag-marker menu carries the check mark.
 enum class TFlagItem { Flag, At, None };
@@ -74,6 +80,8 @@ struct TIniSettings {
 
     bool UseUndecided = false;
     bool SizeForXP = false; // only read when the menu item is visible
+
+    int Zoom = 100; // one of kZoomPercents; any other value reads as 100
 };
 
 // Reads every key of the section "settings". workingFolder is the folder the

@@ -5,8 +5,8 @@
 #include "dialogs/uAbout.h"
 #include "dialogs/uBackground.h"
 #include "dialogs/uSize.h"
-#include "field/PanelMineField.h"
-#include "field/PanelMineFieldAnimatedButtons.h"
+#include "panels/PanelMineField.h"
+#include "panels/PanelMineFieldAnimatedButtons.h"
 #include "render/DefaultWinPicture.h"
 #include "render/Fonts.h"
 #include "render/JpegImage.h"
@@ -84,6 +84,7 @@ bool TfrmDravolt::FormCreate()
         pnlDebug->show();
         DebugLog("Debug running");
     }
+    UpdateZoom(); // with the field's size and the debug panel settled
     WindowSized = false;
     ClockPausedByMinimize = false;
     FHistory.Assign(OpenIniFile(kHistoryFile, "", tell));
@@ -97,6 +98,7 @@ void TfrmDravolt::ReadINI()
         return;
     const TIniSettings read = ReadIniSettings(FSettings.Ini(), CurrentFolder(), actSizeForXP->isVisible());
     FDebug = read.Debug;
+    FZoom = read.Zoom;
     actAnimate->setChecked(read.AnimatedButtons);
     SelectFieldPanel(false);
     if (read.SlotsDown)
@@ -199,6 +201,7 @@ void TfrmDravolt::actAnimateExecute()
                  actAnimate->isChecked() ? "0" : "1");
     FField->NewGame(false);
     SelectFieldPanel(true);
+    UpdateZoom();
     actNewGameExecute();
 }
 
@@ -265,7 +268,28 @@ void TfrmDravolt::actSizeExecute()
         FField->SetBombTotal(dialog.BombTotal());
         FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::BombTotal, std::to_string(FField->BombTotal()));
     }
+    // Another field size may fit the screen at other zooms; the chosen one
+    // comes back whenever it fits again.
+    if (UpdateZoom())
+        WindowSized = false;
     actNewGameExecute();
+}
+
+void TfrmDravolt::miZoomClick(QAction* item)
+{
+    const int zoom = item->data().toInt();
+    if (zoom == FZoom)
+        return;
+    FZoom = zoom;
+    FSettings.WriteSetting(SettingsKeys::Section, SettingsKeys::Zoom, std::to_string(zoom));
+    if (!UpdateZoom())
+        return;
+    // The game goes on at the new size: the board, the clock and the cursor
+    // stay; only the window and the field's drawing change.
+    WindowSized = false;
+    SizeWindowToField();
+    WindowSized = true;
+    FField->Paint();
 }
 
 void TfrmDravolt::actSetBackgroundExecute()

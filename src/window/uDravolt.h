@@ -11,11 +11,13 @@
 #include "records/SessionStats.h"
 #include "render/WinnerImage.h"
 #include "settings/IniStore.h"
+#include "settings/SettingsReader.h"
 
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <string>
 
 class QAction;
@@ -61,6 +63,7 @@ public:
     void actCornerToCornerExecute();
     void actUndecidedExecute();
     void actSizeForXPExecute();
+    void miZoomClick(QAction* item);
     void actAboutExecute();
     void timClockTimer();
     void timPaintDelayerTimer();
@@ -92,6 +95,11 @@ public:
     void ApplyBackground();
     void DetectXPBorder();
     void SizeWindowToField();
+    // Enables the zooms whose window fits the screen for the current field
+    // size and gives the shown field the cells of the zoom in use: the chosen
+    // one (FZoom), or the largest below it that fits. True when the cell size
+    // changed.
+    bool UpdateZoom();
 
     // --- State, under the names the rest of the program uses
     IzorvMineField* FField = nullptr; // the shown panel; not owned
@@ -112,6 +120,7 @@ public:
     bool WindowSized = false;
     bool ClockPausedByMinimize = false;
     int XPExtraHeight = 0;
+    int FZoom = 100; // the zoom the player chose, stored as "zoom"
     std::string BackgroundChoice = "backgroundDefault";
     std::string BackgroundFile;
     bool StretchBackground = false;
@@ -147,6 +156,8 @@ public:
     QMenu* miFlagGroup = nullptr;
     QAction* miFlag = nullptr;
     QAction* miFlagAt = nullptr;
+    QMenu* miZoomGroup = nullptr;
+    std::array<QAction*, kZoomPercents.size()> miZoom{}; // one radio item for each zoom
     QAction* actFreeClick = nullptr;
     QAction* actNoGuess = nullptr;
     QAction* actKeyboardNavigation = nullptr;
@@ -169,6 +180,9 @@ private:
     void FormResize();
     void SelectFieldPanel(bool isSwitch);
     void SetupFieldPanel(TPanelMineField* panel);
+    // The client area (pnlMain) for the current field with cells of that size.
+    QSize ClientSizeFor(int cellWidth, int cellHeight) const;
+    bool ZoomFits(int zoom) const;
     void CopyFieldSettings(const IzorvMineField& source, IzorvMineField& target);
     bool ConfirmStopGame();
     void SetFlagMarker(QAction* item);

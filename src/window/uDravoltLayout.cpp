@@ -2,8 +2,9 @@
 // "Go", the debug panel, the field panels, and the sizing to the field.
 #include "window/uDravolt.h"
 
-#include "field/PanelMineField.h"
-#include "field/PanelMineFieldAnimatedButtons.h"
+#include "panels/PanelMineField.h"
+#include "panels/PanelMineFieldAnimatedButtons.h"
+#include "render/CellPainter.h"
 #include "render/Fonts.h"
 
 #include <QAction>
@@ -105,6 +106,19 @@ void TfrmDravolt::CreateMenus()
     flagMarkers->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     flagMarkers->addAction(miFlag);
     flagMarkers->addAction(miFlagAt);
+    // The zooms: radio items of one group; those whose window would not fit
+    // the screen are disabled (UpdateZoom).
+    miZoomGroup = options->addMenu("&Zoom");
+    miZoomGroup->setObjectName("miZoomGroup");
+    auto* zooms = new QActionGroup(miZoomGroup);
+    for (std::size_t i = 0; i < kZoomPercents.size(); ++i) {
+        const int zoom = kZoomPercents[i];
+        miZoom[i] = Item(miZoomGroup, ("miZoom" + std::to_string(zoom)).c_str(), QString("%1 %").arg(zoom), true);
+        miZoom[i]->setData(zoom);
+        zooms->addAction(miZoom[i]);
+        connect(miZoom[i], &QAction::triggered, this, [this, item = miZoom[i]] { miZoomClick(item); });
+    }
+    miZoom[0]->setChecked(true);
     options->addSeparator();
     actFreeClick = Item(options, "actFreeClick", "&One Free Click", true);
     actNoGuess = Item(options, "actNoGuess", "No &Guessing", true);
@@ -211,20 +225,63 @@ void TfrmDravolt::DetectXPBorder()
     XPExtraHeight = xp ? 5 : 0;
 }
 
+QSize TfrmDravolt::ClientSizeFor(int cellWidth, int cellHeight) const
+{
+    const int extra = actSizeForXP->isVisible() ? (actSizeForXP->isChecked() ? XPExtraHeight : 0) : XPExtraHeight;
+    const int frames = 2 * kMainBevel + 2 * kMainBorder;
+    const int width = cellWidth * FField->SlotsAcross() + 2 * kFieldBevel + frames;
+    const int height = cellHeight * FField->SlotsDown() + 2 * kFieldBevel +
+                       (pnlDebug->isVisibleTo(this) ? kDebugHeight : 0) + frames + kSpaceHeight + kTopHeight + extra;
+    return {width, height};
+}
+
 void TfrmDravolt::SizeWindowToField()
 {
     if (WindowSized)
         return;
-    const int extra = actSizeForXP->isVisible() ? (actSizeForXP->isChecked() ? XPExtraHeight : 0) : XPExtraHeight;
-    const int frames = 2 * kMainBevel + 2 * kMainBorder;
-    const int width = FField->CellWidth() * FField->SlotsAcross() + 2 * kFieldBevel + frames;
-    const int height = FField->CellHeight() * FField->SlotsDown() + 2 * kFieldBevel +
-                       (pnlDebug->isVisibleTo(this) ? kDebugHeight : 0) + frames + kSpaceHeight + kTopHeight + extra;
     // The client area is set directly; the menu bar sits above it.
-    pnlMain->setFixedSize(width, height);
+    pnlMain->setFixedSize(ClientSizeFor(FField->CellWidth(), FField->CellHeight()));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     RealignPanels();
+}
+
+namespace {
+
+int CellSizeAt(int zoom) { return kCellDesignSize * zoom / 100; }
+
+} // namespace
+
+bool TfrmDravolt::ZoomFits(int zoom) const
+{
+    const QScreen* shownOn = screen();
+    if (!shownOn)
+        return true;
+    // The window's frame is known once the window manager has framed it.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize outer = ClientSizeFor(CellSizeAt(zoom), CellSizeAt(zoom)) +
+                        QSize(0, menuBar()->sizeHint().height()) + frame;
+    const QSize room = shownOn->availableGeometry().size();
+    return outer.width() <= room.width() && outer.height() <= room.height();
+}
+
+bool TfrmDravolt::UpdateZoom()
+{
+    std::size_t inUse = 0;
+    for (std::size_t i = 0; i < kZoomPercents.size(); ++i) {
+        // 100 % is always offered: the field as it has always been.
+        const bool fits = i == 0 || ZoomFits(kZoomPercents[i]);
+        miZoom[i]->setEnabled(fits);
+        if (fits && kZoomPercents[i] <= FZoom)
+            inUse = i;
+    }
+    miZoom[inUse]->setChecked(true);
+    const int cell = CellSizeAt(kZoomPercents[inUse]);
+    if (FField->CellWidth() == cell && FField->CellHeight() == cell)
+        return false;
+    FField->SetCellWidth(cell);
+    FField->SetCellHeight(cell);
+    return true;
 }
 
 void TfrmDravolt::SetupFieldPanel(TPanelMineField* panel)

@@ -104,7 +104,7 @@ QImage TXServer::Screenshot() const
 }
 
 TGame::TGame(const TXServer& x, const TOptions& options)
-    : FX(x), FFolderPath(options.Folder.isEmpty() ? FFolder.path() : options.Folder)
+    : FX(x), FFolderPath(options.Folder.isEmpty() ? FFolder.path() : options.Folder), FScale(options.ScaleFactor)
 {
     if (!options.Settings.isEmpty()) {
         QFile file(FFolderPath + "/Dravolt.ini");
@@ -115,6 +115,8 @@ TGame::TGame(const TXServer& x, const TOptions& options)
     env.insert("DISPLAY", x.Display());
     env.remove("QT_QPA_PLATFORM");
     env.insert("TZ", "UTC");
+    if (FScale != 1)
+        env.insert("QT_SCALE_FACTOR", QString::number(FScale));
     env.insert("LSAN_OPTIONS", "suppressions=" DRAVOLT_LSAN_SUPPRESSIONS ":print_suppressions=0");
     if (!options.FakeTime.isEmpty()) {
         // A frozen wall clock deals a known layout; Qt's timers run on the
@@ -220,25 +222,25 @@ unsigned long TGame::OtherWindow() const
 QPoint TGame::CellOnScreen(int col, int row, int rows) const
 {
     const QRect window = Geometry();
-    return {window.left() + 8 + 3 + 16 * col, window.top() + MenuHeight(rows) + 51 + 3 + 16 * row};
+    return {window.left() + Device(8 + 3 + 16 * col), window.top() + MenuHeight(rows) + Device(51 + 3 + 16 * row)};
 }
 
 QPoint TGame::CounterOnScreen(int rows) const
 {
     const QRect window = Geometry();
-    return {window.left() + 8 + 7 + 1, window.top() + MenuHeight(rows) + 8 + 7 + 1};
+    return {window.left() + Device(8 + 7 + 1), window.top() + MenuHeight(rows) + Device(8 + 7 + 1)};
 }
 
 QPoint TGame::ClockOnScreen(int rows) const
 {
     const QRect window = Geometry();
-    return {window.right() - 8 - 7 - 57 + 2, window.top() + MenuHeight(rows) + 8 + 7 + 1};
+    return {window.right() - Device(8 + 7 + 57 - 2), window.top() + MenuHeight(rows) + Device(8 + 7 + 1)};
 }
 
 QPoint TGame::GoOnScreen(int rows) const
 {
     const QRect window = Geometry();
-    return {window.left() + window.width() / 2, window.top() + MenuHeight(rows) + 8 + 7 + 12};
+    return {window.left() + window.width() / 2, window.top() + MenuHeight(rows) + Device(8 + 7 + 12)};
 }
 
 void TGame::MoveWindow(QPoint screen) const

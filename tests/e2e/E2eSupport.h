@@ -54,6 +54,7 @@ public:
         // folder, and DataHome as XDG_DATA_HOME (unset when empty).
         QString Home = {};
         QString DataHome = {};
+        int ScaleFactor = 1; // QT_SCALE_FACTOR: device pixels to a logical one
     };
 
     TGame(const TXServer& x, const TOptions& options);
@@ -64,9 +65,11 @@ public:
     QString ReadFile(const QString& name) const;
 
     // The main window: its position and size on screen, and the height of the
-    // menu bar above the client area.
+    // menu bar above the client area. Screen positions are device pixels: the
+    // logical ones times the scale factor.
     QRect Geometry() const;
-    int MenuHeight(int rows) const { return Geometry().height() - (16 * rows + 65); }
+    int MenuHeight(int rows) const { return Geometry().height() - Device(16 * rows + 65); }
+    int Device(int logical) const { return logical * FScale; }
     // The top-left pixel of a cell on screen.
     QPoint CellOnScreen(int col, int row, int rows) const;
     QPoint CounterOnScreen(int rows) const;
@@ -111,6 +114,7 @@ private:
     QString FFolderPath;
     QProcess FProcess;
     unsigned long FWindow = 0;
+    int FScale = 1;
 };
 
 // Keeps a screenshot for a person to look at, when DRAVOLT_E2E_SHOTS names a

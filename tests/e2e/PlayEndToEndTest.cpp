@@ -25,10 +25,12 @@ protected:
     TKnownField field{kNoon, 10, 10, 10};
     QColor face; // a covered cell's interior, read from the screen at the start
 
-    void Start(const QString& settings, int rows = 10)
+    void Start(const QString& settings, int rows = 10, int scaleFactor = 1)
     {
         ASSERT_TRUE(x.Running());
-        game = std::make_unique<TGame>(x, TGame::TOptions{settings, kFrozenNoon});
+        TGame::TOptions options{settings, kFrozenNoon};
+        options.ScaleFactor = scaleFactor;
+        game = std::make_unique<TGame>(x, options);
         ASSERT_TRUE(game->Started());
         face = game->Pixel(game->CellOnScreen(0, 0, rows) + QPoint(6, 6));
     }
@@ -222,6 +224,58 @@ TEST_F(PlayTest, KeyboardGameWithALossAndSpaceOnGo)
     AnswerNamePrompt("Keys");
     EXPECT_EQ(At(6, 5, 2, 14), kSilver);
     SaveShot(game->Shot().copy(game->Geometry()), "keyboard-win");
+}
+
+TEST_F(PlayTest, OnAScreenScaledTwiceALossIsDrawnAtDevicePixels)
+{
+    Start("[settings]\ninanimateButtons=1\nbackground=backgroundNone\n", 10, 2);
+    EXPECT_EQ(game->Geometry().width(), 2 * 182) << "the client area, in device pixels";
+    LeftClick(4, 6); // opens an area with numbers around it
+    field.Uncover(4, 6);
+    game->Click(Cell(2, 0, 16, 16)); // a bomb
+    ASSERT_TRUE(game->WaitForPixel(Cell(2, 0, 3, 3), kRed)) << "the exploded bomb on red";
+    const QImage shot = game->Shot();
+    SaveShot(shot.copy(game->Geometry()), "loss-scaled-twice");
+    const auto px = [&](int col, int row, int dx, int dy) { return shot.pixelColor(Cell(col, row, dx, dy)); };
+
+    // The bomb: a shape of its own size in one colour on the red.
+    const QColor ink = px(2, 0, 15, 15); // the body's middle
+    int glyph = 0;
+    for (int dy = 0; dy < 30; ++dy)
+        for (int dx = 0; dx < 30; ++dx) {
+            const QColor c = px(2, 0, dx, dy);
+            ASSERT_TRUE(c == kRed || c == ink) << dx << "," << dy;
+            glyph += c == ink;
+        }
+    EXPECT_GT(glyph, 4 * 40);
+
+    // A covered cell: its lines are two device pixels wide.
+    const QPoint c = field.NextSafeCovered();
+    ASSERT_GE(c.x(), 0);
+    const QColor light = px(c.x(), c.y(), 0, 12);
+    EXPECT_NE(light, face);
+    EXPECT_EQ(px(c.x(), c.y(), 1, 12), light);
+    EXPECT_EQ(px(c.x(), c.y(), 2, 12), face);
+    EXPECT_EQ(px(c.x(), c.y(), 12, 1), light);
+    EXPECT_EQ(px(c.x(), c.y(), 12, 2), face);
+    EXPECT_EQ(px(c.x(), c.y(), 30, 12), px(c.x(), c.y(), 31, 12));
+    EXPECT_NE(px(c.x(), c.y(), 30, 12), face);
+    EXPECT_EQ(px(c.x(), c.y(), 29, 12), face);
+
+    // The red "3": strokes of at least two device pixels, drawn at the size
+    // rather than enlarged from 16-pixel cells (which would make every 2 x 2
+    // block one colour).
+    int solid = 0;
+    int mixed = 0;
+    for (int dy = 0; dy < 32; dy += 2)
+        for (int dx = 0; dx < 32; dx += 2) {
+            const int inks = (px(2, 5, dx, dy) == kRed) + (px(2, 5, dx + 1, dy) == kRed) +
+                             (px(2, 5, dx, dy + 1) == kRed) + (px(2, 5, dx + 1, dy + 1) == kRed);
+            solid += inks == 4;
+            mixed += inks != 0 && inks != 4;
+        }
+    EXPECT_GT(solid, 0);
+    EXPECT_GT(mixed, 0);
 }
 
 TEST_F(PlayTest, LossUndoneWithCtrlZThenWon)

@@ -79,6 +79,21 @@ INSTANTIATE_TEST_SUITE_P(
                     TCentredCase{"WiderOnly", {100, 10}, {5, 4, 40, 30}, {-25, 14}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST(WinnerImage, OnAScreenWithARatioTheCentredPictureKeepsItsSizeThere)
+{
+    // A 20 x 10 picture at ratio 2 covers 40 x 20 device pixels in the middle
+    // of the area.
+    QImage canvas = Canvas();
+    QPainter painter(&canvas);
+    Shown(Pattern({20, 10}), false).Draw(painter, QRect(3, 3, 64, 48), 2.0);
+    painter.end();
+    const QRect placed(3 + 12, 3 + 14, 40, 20);
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            ASSERT_EQ(canvas.pixel(x, y) != kBackground, placed.contains(x, y)) << "at " << x << ", " << y;
+    EXPECT_EQ(canvas.pixel(placed.topLeft()), Pattern({20, 10}).pixel(0, 0));
+}
+
 // Four flat quadrants: scaled smoothly, their corners keep their colours.
 QImage Quadrants(QSize size)
 {

@@ -37,6 +37,13 @@ TEST(SettingsReaderTest, NumbersAreClampedOrLeftToTheField)
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadLines(c.line).*(c.member), c.expected) << c.line;
+
+    // The zoom is one of the menu's four, written exactly; anything else is 100.
+    const std::pair<const char*, int> zooms[] = {{"zoom=150", 150}, {"zoom=200", 200}, {"zoom=300", 300},
+                                                 {"zoom=100", 100}, {"zoom=125", 100}, {"zoom=0150", 100},
+                                                 {"zoom=150%", 100}, {"zoom=-1", 100}, {"", 100}};
+    for (const auto& [line, zoom] : zooms)
+        EXPECT_EQ(ReadLines(line).Zoom, zoom) << line;
 }
 
 TEST(SettingsReaderTest, OnlyTheExactValueSwitchesAnOptionOn)

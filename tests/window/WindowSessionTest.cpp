@@ -372,20 +372,33 @@ class WindowSizeTest : public WindowFixture, public ::testing::WithParamInterfac
 TEST_P(WindowSizeTest, ClientAreaFollowsTheField)
 {
     WriteFile("Dravolt.ini", GetParam().Settings);
+    screenName = "Large"; // where every zoom of every field fits
     ASSERT_TRUE(Start());
     EXPECT_EQ(window->centralWidget()->size(), GetParam().Client);
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the user cannot resize it";
     const TPanelMineField& panel = Panel();
     EXPECT_EQ(panel.geometry(), QRect(8, 51, GetParam().Client.width() - 16,
-                                      panel.SlotsDown() * 16 + 6));
+                                      panel.SlotsDown() * panel.CellHeight() + 6));
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, WindowSizeTest,
-                         ::testing::Values(SizeCase{"Smallest", "[settings]\nslotsDown=1\nslotsAcross=10\n", QSize(182, 81)},
-                                           SizeCase{"Largest", "[settings]\nslotsDown=60\nslotsAcross=100\n", QSize(1622, 1025)},
-                                           SizeCase{"Default", "[settings]\n", QSize(182, 225)},
-                                           SizeCase{"DebugPanel", "[settings]\ndebug=7\n", QSize(182, 375)}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+// Client area: cell x columns + 22 wide, cell x rows + 65 high, with the cell
+// 16 x zoom / 100 pixels.
+INSTANTIATE_TEST_SUITE_P(
+    Fields, WindowSizeTest,
+    ::testing::Values(SizeCase{"Smallest", "[settings]\nslotsDown=1\nslotsAcross=10\n", QSize(182, 81)},
+                      SizeCase{"Largest", "[settings]\nslotsDown=60\nslotsAcross=100\n", QSize(1622, 1025)},
+                      SizeCase{"Default", "[settings]\n", QSize(182, 225)},
+                      SizeCase{"DebugPanel", "[settings]\ndebug=7\n", QSize(182, 375)},
+                      SizeCase{"Zoom150", "[settings]\nzoom=150\n", QSize(262, 305)},
+                      SizeCase{"Zoom200", "[settings]\nzoom=200\n", QSize(342, 385)},
+                      SizeCase{"Zoom300", "[settings]\nzoom=300\n", QSize(502, 545)},
+                      SizeCase{"LargestZoom150", "[settings]\nslotsDown=60\nslotsAcross=100\nzoom=150\n",
+                               QSize(2422, 1505)},
+                      SizeCase{"LargestZoom200", "[settings]\nslotsDown=60\nslotsAcross=100\nzoom=200\n",
+                               QSize(3222, 1985)},
+                      SizeCase{"LargestZoom300", "[settings]\nslotsDown=60\nslotsAcross=100\nzoom=300\n",
+                               QSize(4822, 2945)}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(WindowTest, GoSitsInTheMiddleOfTheTopBar)
 {
@@ -502,6 +515,92 @@ TEST_F(WindowTest, PendingLossIsRecordedByTheNextGame)
     window->actNewGameExecute();
     EXPECT_FALSE(window->FLossPending);
     EXPECT_EQ(window->CurrentSessionGameCount(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// The zoom items: which are enabled and which one is checked, as "100 150 (200)".
+QString ZoomMenu(const TfrmDravolt& window)
+{
+    QStringList items;
+    for (QAction* item : window.miZoom)
+        if (item->isEnabled())
+            items << (item->isChecked() ? "(" + item->text() + ")" : item->text());
+    return items.join(' ');
+}
+
+TEST_F(WindowTest, ZoomsThatDoNotFitTheScreenAreOffAndTheChosenOneComesBackWhenItFits)
+{
+    // The default screen is 800 x 600: 10 x 10 fits at 300 %, 30 x 16 only up
+    // to 150 %, 100 x 60 only at 100 %.
+    WriteFile("Dravolt.ini", "[settings]\nzoom=300\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(ZoomMenu(*window), "100 % 150 % 200 % (300 %)");
+    EXPECT_EQ(window->FField->CellWidth(), 48);
+    const auto resize = [this](const char* rows, const char* columns) {
+        dialogs.push_back([=](QDialog& dialog) {
+            auto& size = dynamic_cast<TfrmSize&>(dialog);
+            size.edtTall->setText(rows);
+            size.edtWide->setText(columns);
+            return int(QDialog::Accepted);
+        });
+        window->actSizeExecute();
+    };
+    resize("16", "30");
+    EXPECT_EQ(ZoomMenu(*window), "100 % (150 %)");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(24 * 30 + 22, 24 * 16 + 65));
+    resize("10", "10");
+    EXPECT_EQ(ZoomMenu(*window), "100 % 150 % 200 % (300 %)");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(48 * 10 + 22, 48 * 10 + 65));
+    EXPECT_EQ(window->FSettings.ReadString("settings", "zoom", "-1"), "300");
+}
+
+TEST_F(WindowTest, StoredZoomThatDoesNotFitAtStartIsNotWrittenBack)
+{
+    const std::string settings = "[settings]\nslotsDown=60\nslotsAcross=100\nzoom=200\n\n";
+    WriteFile("Dravolt.ini", settings);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(ZoomMenu(*window), "(100 %)");
+    EXPECT_EQ(window->FField->CellWidth(), 16);
+    EXPECT_EQ(window->centralWidget()->size(), QSize(1622, 1025));
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(ReadFile("Dravolt.ini"), settings);
+}
+
+TEST_F(WindowTest, ChangingTheZoomKeepsTheGameAndIsStoredAtClose)
+{
+    ASSERT_TRUE(Start());
+    window->actKeyboardNavigation->trigger();
+    Layout({"*.........", "..........", "..........", "..........", "..........", "..........",
+            "..........", "..........", "..........", ".........*"});
+    Click(1, 0); // a "1": the clock starts
+    Panel().CycleMarker(0, 0);
+    window->timClockTimer();
+    const int cursor = Panel().CursorIndex;
+    std::vector<TSlot> board;
+    for (int i = 0; i < Panel().CellCount(); ++i)
+        board.push_back(Panel().CellAtIndex(i));
+
+    window->miZoom[2]->trigger(); // 200 %
+    EXPECT_EQ(window->centralWidget()->size(), QSize(342, 385));
+    EXPECT_EQ(Panel().CellWidth(), 32);
+    EXPECT_EQ(Panel().Canvas().size(), QSize(326, 326));
+    for (int i = 0; i < Panel().CellCount(); ++i)
+        ASSERT_EQ(Panel().CellAtIndex(i), board[i]) << "cell " << i;
+    EXPECT_EQ(Panel().CursorIndex, cursor);
+    EXPECT_TRUE(window->timClock.isActive());
+    EXPECT_EQ(Clock(), "0001");
+    // Drawn anew at the new size: the open "1" is flat, the flag stands.
+    const TPoint open = Panel().CellOrigin(1, 0);
+    EXPECT_EQ(Panel().Canvas().pixelColor(open.X + 2, open.Y + 28), QColor(192, 192, 192));
+    EXPECT_EQ(Panel().Canvas().pixelColor(Panel().CellOrigin(0, 0).X + 16, Panel().CellOrigin(0, 0).Y + 16),
+              Panel().palette().color(QPalette::ButtonText)) << "the flag's pole";
+
+    EXPECT_EQ(window->FSettings.ReadString("settings", "zoom", "-1"), "200");
+    ASSERT_TRUE(Close());
+    EXPECT_NE(ReadFile("Dravolt.ini").find("zoom=200"), std::string::npos);
 }
 
 } // namespace

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "field/FakeField.h"
-#include "field/PanelMineFieldAnimatedButtons.h"
+#include "panels/PanelMineFieldAnimatedButtons.h"
 #include "window/uDravolt.h"
 
 #include "dialogs/DialogRunner.h"
 #include "dialogs/MessageBox.h"
+#include "support/TestScreens.h"
 
 #include <QAction>
 #include <QDialog>
@@ -55,6 +56,7 @@ protected:
         return script(dialog);
     }};
     std::unique_ptr<TfrmDravolt> window;
+    QString screenName = "Default"; // the test screen the window starts on
 
     WindowFixture() { QDir::setCurrent(folder.path()); }
     ~WindowFixture() override
@@ -77,6 +79,7 @@ protected:
     bool Start()
     {
         window = std::make_unique<TfrmDravolt>(time);
+        window->setScreen(TestScreen(screenName));
         if (!window->FormCreate())
             return false;
         window->show();

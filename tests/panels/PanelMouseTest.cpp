@@ -1,7 +1,8 @@
 // The mouse on both panels: the plain panel's 50 ms decision between single
 // and dual clicks, the animated panel's press, drag and release, the pressed
 // look, double clicks, the bevel and a disabled panel.
-#include "field/PanelTestSupport.h"
+#include "panels/PanelTestSupport.h"
+#include "settings/SettingsReader.h"
 
 #include <QTest>
 
@@ -144,6 +145,29 @@ TEST_F(AnimatedMouseTest, PressDragReleaseUncoversTheCellUnderThePointer)
     EXPECT_EQ(panel->ClearedCount, 1);
     EXPECT_FALSE(panel->Cell(1, 1).Shown);
     EXPECT_EQ(panel->PressedCell, (TCellPos{-1, -1}));
+}
+
+TEST_F(AnimatedMouseTest, AtEveryZoomAClickActsOnTheCellUnderIt)
+{
+    for (int zoom : kZoomPercents) {
+        const int cell = 16 * zoom / 100;
+        panel->SetCellWidth(cell);
+        panel->SetCellHeight(cell);
+        Layout(kTwoBombs);
+        panel->resize(panel->sizeHint());
+        // The centre of the "2" at (1,1), then the last pixel of the "1" at
+        // (3,1), which a 16-pixel grid would give to another cell.
+        const TPoint two = panel->CellOrigin(1, 1);
+        const TPoint one = panel->CellOrigin(3, 1);
+        for (const QPoint& p : {QPoint(two.X + cell / 2, two.Y + cell / 2), QPoint(one.X + cell - 1, one.Y + cell - 1)}) {
+            QTest::mousePress(panel.get(), Qt::LeftButton, {}, p);
+            QTest::mouseRelease(panel.get(), Qt::LeftButton, {}, p);
+        }
+        EXPECT_TRUE(panel->Cell(1, 1).Cleared) << zoom;
+        EXPECT_TRUE(panel->Cell(3, 1).Cleared) << zoom;
+        EXPECT_EQ(panel->ClearedCount, 2) << zoom;
+        EXPECT_EQ(panel->Canvas().size(), panel->sizeHint()) << zoom;
+    }
 }
 
 TEST_F(AnimatedMouseTest, LeavingThePanelCancelsThePressForGood)

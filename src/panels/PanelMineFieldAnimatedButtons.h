@@ -4,7 +4,7 @@
 // the pointer at that moment. The right press cycles the marker at once.
 #pragma once
 
-#include "field/PanelMineField.h"
+#include "panels/PanelMineField.h"
 
 class TPanelMineFieldAnimatedButtons : public TPanelMineField {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "field/PanelMineField.h"
+#include "panels/PanelMineField.h"
 
 #include "render/Fonts.h"
 #include "render/WinnerImage.h"
@@ -30,53 +30,104 @@ QSize TPanelMineField::GridPixelSize() const
 
 QSize TPanelMineField::sizeHint() const { return GridPixelSize(); }
 
-void TPanelMineField::EnsureCanvas()
+namespace {
+
+// Whole device pixels that cover a non-negative length or coordinate; cheaper
+// than the library's floor and ceil, and every redraw uses them.
+int Down(double value) { return static_cast<int>(value); }
+int Up(double value)
 {
-    const QSize size = GridPixelSize().expandedTo(QSize(1, 1));
-    if (FCanvas.size() == size)
-        return;
+    const int down = static_cast<int>(value);
+    return down < value ? down + 1 : down;
+}
+
+} // namespace
+
+bool TPanelMineField::EnsureCanvas(double ratio)
+{
+    const QSize logical = GridPixelSize().expandedTo(QSize(1, 1));
+    const QSize size(Up(logical.width() * ratio), Up(logical.height() * ratio));
+    if (FCanvas.size() == size && FCanvasRatio == ratio)
+        return false;
     // A new grid is always painted whole before anything else is drawn.
     FCanvas = QImage(size, QImage::Format_RGB32);
     FCanvas.fill(FColors.Face);
+    FCanvasRatio = ratio;
+    return true;
 }
 
-void TPanelMineField::DrawCell(int col, int row)
+TCellBox TPanelMineField::CellBox(int col, int row) const
+{
+    const TPoint origin = CellOrigin(col, row);
+    const double ratio = FCanvasRatio;
+    return {DeviceEdge(origin.X, ratio), DeviceEdge(origin.Y, ratio), DeviceEdge(origin.X + CellWidth(), ratio),
+            DeviceEdge(origin.Y + CellHeight(), ratio), ratio * CellWidth() / kCellDesignSize};
+}
+
+QRect TPanelMineField::LogicalCover(const QRect& device) const
+{
+    const double ratio = FCanvasRatio;
+    const int left = Down(device.left() / ratio);
+    const int top = Down(device.top() / ratio);
+    return {left, top, Up((device.right() + 1) / ratio) - left, Up((device.bottom() + 1) / ratio) - top};
+}
+
+void TPanelMineField::DrawCell(int col, int row) { DrawCellIn(col, row, CellBox(col, row)); }
+
+void TPanelMineField::DrawCellIn(int col, int row, const TCellBox& box)
 {
     const TSlot& slot = Cell(col, row);
-    const TPoint origin = CellOrigin(col, row);
-    EnsureCanvas();
-    PaintCell(FCanvas, slot, QPoint(origin.X, origin.Y), CellWidth(), CellHeight(),
-              PaintCleared ? slot.Cleared : slot.Shown, FColors);
+    EnsureCanvas(FCanvasRatio);
+    PaintCell(FCanvas, slot, box, PaintCleared ? slot.Cleared : slot.Shown, FColors);
 }
 
 void TPanelMineField::RedrawCell(int col, int row)
 {
-    DrawCell(col, row);
-    // The vertical edges reach one pixel into the cell above.
-    const TPoint origin = CellOrigin(col, row);
-    update(origin.X, origin.Y - 1, CellWidth(), CellHeight() + 1);
+    const TCellBox box = CellBox(col, row);
+    DrawCellIn(col, row, box);
+    // The vertical edges reach into the cell above.
+    update(LogicalCover(PaintedRect(box)));
 }
 
 void TPanelMineField::Paint()
 {
-    EnsureCanvas();
-    if (!PictureShown())
-        PaintPanelFrame(FCanvas, BevelWidth(), FColors);
+    PaintCanvas();
+    update();
+}
+
+void TPanelMineField::PaintCanvas()
+{
+    const bool fresh = EnsureCanvas(devicePixelRatioF());
+    // A new canvas while the picture shows gets the picture back first.
+    if (!PictureShown() || fresh)
+        PaintPanelFrame(FCanvas, GridPixelSize(), BevelWidth(), FCanvasRatio, FColors);
+    if (PictureShown() && fresh)
+        DrawPicture();
     for (int col = 0; col < GridAcross(); ++col)
         for (int row = 0; row < GridDown(); ++row)
             DrawCell(col, row);
-    update();
 }
 
 void TPanelMineField::DrawWinnerImage()
 {
     if (!FWinnerImage)
         return;
-    const QRect cellArea(BevelWidth(), BevelWidth(), GridAcross() * CellWidth(), GridDown() * CellHeight());
-    EnsureCanvas();
-    QPainter painter(&FCanvas);
-    FWinnerImage->Draw(painter, cellArea);
+    EnsureCanvas(FCanvasRatio);
+    DrawPicture();
     update();
+}
+
+void TPanelMineField::DrawPicture()
+{
+    if (!FWinnerImage)
+        return;
+    const double ratio = FCanvasRatio;
+    const int bevel = BevelWidth();
+    const QPoint topLeft(DeviceEdge(bevel, ratio), DeviceEdge(bevel, ratio));
+    const QPoint bottomRight(DeviceEdge(bevel + GridAcross() * CellWidth(), ratio) - 1,
+                             DeviceEdge(bevel + GridDown() * CellHeight(), ratio) - 1);
+    QPainter painter(&FCanvas);
+    FWinnerImage->Draw(painter, QRect(topLeft, bottomRight), ratio);
 }
 
 bool TPanelMineField::DrawPressed(int col, int row, const std::string& text)
@@ -112,8 +163,18 @@ void TPanelMineField::RedrawIndex(int i)
 
 void TPanelMineField::paintEvent(QPaintEvent* event)
 {
+    // On a screen of another ratio the canvas is drawn anew for it.
+    if (!FCanvas.isNull() && devicePixelRatioF() != FCanvasRatio)
+        PaintCanvas();
+    // The canvas holds device pixels: they are copied one to one, never
+    // resampled, so the painter works in device pixels here.
     QPainter screen(this);
-    screen.drawImage(event->rect(), FCanvas, event->rect());
+    const double ratio = FCanvasRatio;
+    screen.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    const QRect dirty = event->rect();
+    const QPoint from(Down(dirty.left() * ratio), Down(dirty.top() * ratio));
+    const QPoint to(Up((dirty.right() + 1) * ratio) - 1, Up((dirty.bottom() + 1) * ratio) - 1);
+    screen.drawImage(from, FCanvas, QRect(from, to));
 }
 
 void TPanelMineField::changeEvent(QEvent* event)

@@ -1,5 +1,5 @@
 // Every look of a cell, pixel by pixel on the panel's canvas.
-#include "field/PanelTestSupport.h"
+#include "panels/PanelTestSupport.h"
 #include "render/Fonts.h"
 #include "render/WinnerImage.h"
 
@@ -7,8 +7,6 @@
 #include <QScreen>
 #include <QTest>
 
-#include <algorithm>
-#include <functional>
 #include <set>
 
 namespace {
@@ -52,24 +50,6 @@ TEST_F(DrawingTest, FreshFieldIsRaisedButtonsInALoweredBevel)
         EXPECT_EQ(canvas.pixelColor(165 - i, 20), Light) << "right bevel " << i;
         EXPECT_EQ(canvas.pixelColor(80, 53 - i), Light) << "bottom bevel " << i;
     }
-}
-
-// The flag picture of a 16-pixel cell: base in the right-edge colour, pole and
-// the cloth's lower edge in button text, the cloth in red.
-std::map<std::pair<int, int>, char> FlagPixels()
-{
-    std::map<std::pair<int, int>, char> pixels;
-    for (int x = 5; x <= 11; ++x)
-        pixels[{x, 12}] = 'b';
-    for (int x = 6; x <= 10; ++x)
-        pixels[{x, 11}] = 'b';
-    for (int y = 3; y <= 11; ++y)
-        pixels[{8, y}] = 't';
-    pixels[{7, 5}] = pixels[{6, 6}] = pixels[{7, 6}] = 't';
-    for (int x = 4; x <= 6; ++x)
-        pixels[{x, 3}] = pixels[{x, 4}] = 'r';
-    pixels[{4, 5}] = pixels[{5, 5}] = pixels[{4, 6}] = 'r';
-    return pixels;
 }
 
 TEST_F(DrawingTest, FlagPictureWithAndWithoutCursor)
@@ -182,34 +162,6 @@ TEST_F(DrawingTest, OpenNumbersAreFlatSquaresWithColouredDigits)
         for (int dx = 0; dx <= 13; ++dx)
             EXPECT_EQ(Px(3, 0, dx, 15), Grey);
     }
-}
-
-// How heavy the text in a cell is: over the pixels of the text's colour, the
-// median of the shorter of the horizontal and the vertical run through each.
-// One-pixel strokes give 1.
-int StrokeWidth(const std::function<QColor(int, int)>& pixel, const QColor& colour)
-{
-    const auto on = [&](int x, int y) { return x >= 1 && y >= 1 && x <= 14 && y <= 14 && pixel(x, y) == colour; };
-    std::vector<int> widths;
-    for (int y = 1; y <= 14; ++y)
-        for (int x = 1; x <= 14; ++x) {
-            if (!on(x, y))
-                continue;
-            int left = x, right = x, top = y, bottom = y;
-            while (on(left - 1, y))
-                --left;
-            while (on(right + 1, y))
-                ++right;
-            while (on(x, top - 1))
-                --top;
-            while (on(x, bottom + 1))
-                ++bottom;
-            widths.push_back(std::min(right - left, bottom - top) + 1);
-        }
-    if (widths.empty())
-        return 0;
-    std::nth_element(widths.begin(), widths.begin() + widths.size() / 2, widths.end());
-    return widths[widths.size() / 2];
 }
 
 TEST_F(DrawingTest, BoldTextHasStrokesTwoPixelsWide)

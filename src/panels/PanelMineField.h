@@ -1,7 +1,11 @@
 // The plain field panel: the field core shown as a Qt widget. Every redraw
 // lands on the panel's canvas image at once; paintEvent only copies the canvas
-// to the screen. A left or right press acts after 50 ms, so that pressing both
-// buttons within that time makes one dual click.
+// to the screen. The canvas holds the screen's device pixels (the panel's
+// logical size times its device pixel ratio), so the cells are drawn sharp at
+// any scale; the geometry of the rules (cell origins, CellAt) stays in logical
+// pixels, and a cell is CellWidth x CellHeight of them, 16 at a zoom of 100 %.
+// A left or right press acts after 50 ms, so that pressing both buttons within
+// that time makes one dual click.
 #pragma once
 
 #include "field/MineField.h"
@@ -38,8 +42,10 @@ public:
     void SetWinnerImage(const TWinnerImage* image) { FWinnerImage = image; }
     void DrawWinnerImage();
 
-    // The canvas with every drawing done so far.
+    // The canvas with every drawing done so far, in device pixels.
     const QImage& Canvas() const { return FCanvas; }
+    // Device pixels per logical pixel of the canvas.
+    double CanvasRatio() const { return FCanvasRatio; }
     QSize sizeHint() const override;
 
     // --- Plain panel mouse gestures (points in panel coordinates)
@@ -59,9 +65,20 @@ protected:
 
 private:
     QSize GridPixelSize() const;
-    void EnsureCanvas();
+    // A canvas of the panel's size at the given ratio; true when it is a new
+    // one, which holds nothing drawn yet. Only a full repaint asks the screen
+    // for its ratio; single cells are drawn at the canvas's.
+    bool EnsureCanvas(double ratio);
+    // The full repaint into the canvas, without asking for a screen update.
+    void PaintCanvas();
+    void DrawPicture();
+    TCellBox CellBox(int col, int row) const;
+    void DrawCellIn(int col, int row, const TCellBox& box);
+    // The canvas's device pixel rectangle as logical pixels that cover it.
+    QRect LogicalCover(const QRect& device) const;
 
     QImage FCanvas;
+    double FCanvasRatio = 1;
     TDesktopColors FColors;
     const TWinnerImage* FWinnerImage = nullptr;
 };

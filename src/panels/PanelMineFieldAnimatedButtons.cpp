@@ -1,4 +1,4 @@
-#include "field/PanelMineFieldAnimatedButtons.h"
+#include "panels/PanelMineFieldAnimatedButtons.h"
 
 #include <QMouseEvent>
 

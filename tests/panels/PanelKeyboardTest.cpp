@@ -1,5 +1,5 @@
 // Keyboard play on both panels, as the window's key hook passes the keys on.
-#include "field/PanelTestSupport.h"
+#include "panels/PanelTestSupport.h"
 
 namespace {
 
