@@ -98,14 +98,26 @@ void TPanelMineField::Paint()
 void TPanelMineField::PaintCanvas()
 {
     const bool fresh = EnsureCanvas(devicePixelRatioF());
-    // A new canvas while the picture shows gets the picture back first.
-    if (!PictureShown() || fresh)
+    // Without the picture the cells are drawn on the panel's background.
+    const bool onBackground = !PictureShown() && GridAcross() > 0 && GridDown() > 0;
+    if (onBackground) {
+        const TCellBox first = CellBox(0, 0);
+        const TCellBox last = CellBox(GridAcross() - 1, GridDown() - 1);
+        PaintPanelFrame(FCanvas, GridPixelSize(), BevelWidth(), FCanvasRatio, FColors,
+                        QRect(QPoint(first.Left, first.Top), QPoint(last.Right - 1, last.Bottom - 1)));
+    } else if (!PictureShown() || fresh) {
         PaintPanelFrame(FCanvas, GridPixelSize(), BevelWidth(), FCanvasRatio, FColors);
+    }
+    // A new canvas while the picture shows gets the picture back first.
     if (PictureShown() && fresh)
         DrawPicture();
     for (int col = 0; col < GridAcross(); ++col)
-        for (int row = 0; row < GridDown(); ++row)
-            DrawCell(col, row);
+        for (int row = 0; row < GridDown(); ++row) {
+            const TCellBox box = CellBox(col, row);
+            if (onBackground)
+                FillCellBackground(FCanvas, box, FColors);
+            DrawCellIn(col, row, box);
+        }
 }
 
 void TPanelMineField::DrawWinnerImage()

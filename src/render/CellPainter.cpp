@@ -221,7 +221,8 @@ QRect PaintedRect(const TCellBox& box)
     return QRect(QPoint(box.Left, box.Top - reach), QPoint(box.Right - 1, box.Bottom - 1));
 }
 
-void PaintPanelFrame(QImage& image, QSize logicalSize, int bevel, double ratio, const TDesktopColors& colours)
+void PaintPanelFrame(QImage& image, QSize logicalSize, int bevel, double ratio, const TDesktopColors& colours,
+                     const QRect& cellsFillLater)
 {
     TPixelCanvas canvas(image);
     // A logical rectangle on the device pixels between its edges.
@@ -232,7 +233,16 @@ void PaintPanelFrame(QImage& image, QSize logicalSize, int bevel, double ratio, 
     };
     const int w = logicalSize.width();
     const int h = logicalSize.height();
-    image.fill(colours.Face); // the whole image at once: Qt's fastest fill
+    if (cellsFillLater.isEmpty()) {
+        image.fill(colours.Face); // the whole image at once: Qt's fastest fill
+    } else {
+        const QRect all = image.rect();
+        const QRect& inner = cellsFillLater;
+        canvas.Fill(0, 0, all.width(), inner.top(), colours.Face);
+        canvas.Fill(0, inner.bottom() + 1, all.width(), all.height() - inner.bottom() - 1, colours.Face);
+        canvas.Fill(0, inner.top(), inner.left(), inner.height(), colours.Face);
+        canvas.Fill(inner.right() + 1, inner.top(), all.width() - inner.right() - 1, inner.height(), colours.Face);
+    }
     for (int i = 0; i < bevel; ++i) {
         // Lowered: shadow on the top and left, highlight on the bottom and right.
         fill(i, i, w - 2 * i, 1, colours.Shadow);
@@ -240,4 +250,9 @@ void PaintPanelFrame(QImage& image, QSize logicalSize, int bevel, double ratio, 
         fill(i + 1, h - 1 - i, w - 2 * i - 1, 1, colours.Highlight);
         fill(w - 1 - i, i + 1, 1, h - 2 * i - 1, colours.Highlight);
     }
+}
+
+void FillCellBackground(QImage& image, const TCellBox& box, const TDesktopColors& colours)
+{
+    TPixelCanvas(image).Fill(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top, colours.Face);
 }

@@ -57,5 +57,12 @@ void PaintCell(QImage& canvas, const TSlot& slot, const TCellBox& box, bool open
 QRect PaintedRect(const TCellBox& box);
 
 // The panel's own background and its lowered bevel, for a panel of the given
-// logical size drawn at the ratio's device pixels.
-void PaintPanelFrame(QImage& canvas, QSize logicalSize, int bevel, double ratio, const TDesktopColors& colours);
+// logical size drawn at the ratio's device pixels. The background inside
+// cellsFillLater (device pixels) is left to FillCellBackground, cell by cell.
+void PaintPanelFrame(QImage& canvas, QSize logicalSize, int bevel, double ratio, const TDesktopColors& colours,
+                     const QRect& cellsFillLater = {});
+// The panel's background under one cell. A full repaint fills it just before
+// the cell is drawn, while those pixels are still in the processor's cache:
+// the same pixels as one fill of the whole canvas first, written to memory
+// once instead of twice (on a large canvas, half of the repaint's time).
+void FillCellBackground(QImage& canvas, const TCellBox& box, const TDesktopColors& colours);
