@@ -52,8 +52,6 @@ public:
     // As Possible, over the layouts whose bomb count lies in allowed only.
     void Possible(const TBombCountSet& allowed, std::vector<std::uint8_t>& canBomb,
                   std::vector<std::uint8_t>& canSafe);
-    // States kept in the last sweep, over all steps (a measure of its cost).
-    int StateTotal() const { return static_cast<int>(FMin.size()); }
 
 private:
     // What visiting the cell at one position does to one of its numbers.

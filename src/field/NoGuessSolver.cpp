@@ -81,7 +81,6 @@ void TNoGuessSolver::Start(int across, int down, int bombs)
     FParent.assign(n, -1);
     FPartOf.assign(n, -1);
     FLocal.assign(n, -1);
-    FSweepStates = 0;
     FRecords.clear();
     FRecordNumbers.clear();
     FRecordMembers.clear();
@@ -681,7 +680,6 @@ void TNoGuessSolver::SweepPart(TPart& part)
     part.Swept = true;
     part.Sweep.SetStateBudget(FSweepBudget);
     const TSweepResult result = part.Sweep.Build(part.Local);
-    FSweepStates += part.Sweep.StateTotal();
     if (result == TSweepResult::NoLayout) {
         FConsistent = false;
     } else if (result == TSweepResult::TooLarge) {

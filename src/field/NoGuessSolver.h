@@ -118,9 +118,6 @@ public:
     // The open cells that still have undecided neighbours, in no particular order.
     const std::vector<int>& ActiveNumbers() const { return FActive; }
 
-    // What the exact sweeps cost, for the benchmarks.
-    long long SweepStates() const { return FSweepStates; }
-
 private:
     // A deduction kept so that it can be checked again: the numbers it used,
     // each with its undecided cells and its need at the time, and the cells
@@ -193,7 +190,6 @@ private:
     std::vector<int> FCachedMin, FCachedMax;
     std::vector<int> FParent, FPartOf, FLocal;
     std::vector<TPart> FParts; // the first parts of the last exact step; the rest kept for reuse
-    long long FSweepStates = 0;
 
     std::vector<TRecord> FRecords;
     std::vector<TRecordNumber> FRecordNumbers;
