@@ -13,13 +13,15 @@ int WindowBit(int dc, int dr) { return (dr + kCentre) * kWindow + dc + kCentre; 
 
 } // namespace
 
-TDeduction Deduce(const TPlayerView& view)
+TDeduction Deduce(const TPlayerView& view, int sweepBudget)
 {
     const int n = view.Across * view.Down;
     int known = 0;
     for (int i = 0; i < n; ++i)
         known += view.Cells[i] == TPlayerView::kKnownBomb;
     TNoGuessSolver solver;
+    if (sweepBudget > 0)
+        solver.SetSweepBudget(sweepBudget);
     solver.Start(view.Across, view.Down, view.BombsLeft + known);
     for (int i = 0; i < n; ++i)
         if (view.Cells[i] == TPlayerView::kKnownBomb)

@@ -44,8 +44,9 @@ struct TDeduction {
     std::vector<TCellFact> Facts;  // per cell: Open, Bomb (known or proven), Safe or Undecided
 };
 
-// Everything that follows from the view.
-TDeduction Deduce(const TPlayerView& view);
+// Everything that follows from the view. sweepBudget, when above 0, replaces
+// the solver's limit on the states of one exact sweep.
+TDeduction Deduce(const TPlayerView& view, int sweepBudget = 0);
 
 class TNoGuessSolver {
 public:
