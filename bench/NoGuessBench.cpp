@@ -1,5 +1,6 @@
 // Dealing no-guess boards on the fields of their goals, and the solver alone
 // on the largest field.
+#include "BoardShape.h"
 #include "field/NoGuessDealer.h"
 #include "field/NoGuessSolver.h"
 
@@ -37,8 +38,9 @@ TNoGuessRequest MiddleStart(int rows, int columns, int bombs)
 // One deal per iteration, with the seeds 1 to 100, from the middle cell (the
 // default of dravolt-boards). The time is the mean of a deal; the counters
 // give the median and the worst deal, as the dealer timed them (wall clock)
-// and in processor time, the share of boards proven clearable, and the
-// repairs a deal needed on average.
+// and in processor time, the share of boards proven clearable, the repairs a
+// deal needed on average, and the medians of the boards' shape beside those
+// of random boards drawn with the same seeds (after the timed loop).
 void BM_NoGuessDeal(benchmark::State& state)
 {
     const TNoGuessRequest request = MiddleStart(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
@@ -47,6 +49,7 @@ void BM_NoGuessDeal(benchmark::State& state)
     int solved = 0;
     double repairs = 0;
     double rollBacks = 0;
+    std::vector<TBoardShape> dealt;
     TRandomGenerator random;
     std::uint32_t seed = 0;
     for (auto _ : state) {
@@ -58,7 +61,17 @@ void BM_NoGuessDeal(benchmark::State& state)
         solved += board.Solved;
         repairs += board.Repairs;
         rollBacks += board.RollBacks;
+        dealt.push_back(ShapeOf(request, board.Bombs));
     }
+    std::vector<TBoardShape> chance;
+    for (std::uint32_t s = 1; s <= seed; ++s)
+        chance.push_back(ShapeOf(request, RandomBombs(request, s)));
+    const auto medianOf = [](const std::vector<TBoardShape>& shapes, int TBoardShape::*figure) {
+        std::vector<double> values;
+        for (const TBoardShape& shape : shapes)
+            values.push_back(shape.*figure);
+        return Median(values);
+    };
     const std::size_t n = times.size();
     state.counters["median_ms"] = Median(times);
     state.counters["worst_ms"] = *std::max_element(times.begin(), times.end());
@@ -67,6 +80,12 @@ void BM_NoGuessDeal(benchmark::State& state)
     state.counters["solved_pct"] = 100.0 * solved / static_cast<double>(n);
     state.counters["repairs"] = repairs / static_cast<double>(n);
     state.counters["rollbacks"] = rollBacks / static_cast<double>(n);
+    state.counters["buried"] = medianOf(dealt, &TBoardShape::BuriedBombs);
+    state.counters["random_buried"] = medianOf(chance, &TBoardShape::BuriedBombs);
+    state.counters["block"] = medianOf(dealt, &TBoardShape::LargestBlock);
+    state.counters["random_block"] = medianOf(chance, &TBoardShape::LargestBlock);
+    state.counters["bomb_free"] = medianOf(dealt, &TBoardShape::BombFreeCells);
+    state.counters["random_bomb_free"] = medianOf(chance, &TBoardShape::BombFreeCells);
 }
 BENCHMARK(BM_NoGuessDeal)
     ->Args({16, 30, 99})

@@ -1,6 +1,7 @@
 #include "field/NoGuessDealer.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 
 namespace {
@@ -13,6 +14,9 @@ constexpr int kSavesPerField = 32;
 // Cells drawn when a change must reach back into play, of which the one
 // settled last is taken.
 constexpr int kTournament = 256;
+// Cells drawn where a bomb moves to or from a cell that is not otherwise
+// chosen, of which the one that keeps the bombs least clustered is taken.
+constexpr int kShapeDraws = 4;
 
 } // namespace
 
@@ -45,6 +49,7 @@ TNoGuessBoard TNoGuessDealer::Deal(const TNoGuessRequest& request)
     Protect(request, bombs);
     PlaceBombs(bombs);
     FSaveEvery = std::max(64, FCellCount / kSavesPerField);
+    FBlockLimit = LargestBlock();
     Replay();
 
     std::vector<std::uint8_t> best;
@@ -256,6 +261,7 @@ bool TNoGuessDealer::RepairKeepingDeductions()
                 order.push_back(x);
         for (std::size_t k = begin; k + 1 < order.size(); ++k)
             std::swap(order[k], order[k + static_cast<std::size_t>(Draw(static_cast<int>(order.size() - k)))]);
+        SortByClustering(order, begin);
     }
     std::vector<TNoGuessSolver::TNumberShift> shifts;
     std::vector<int> partners;
@@ -277,6 +283,8 @@ bool TNoGuessDealer::RepairKeepingDeductions()
                 continue;
             y = partners[Draw(static_cast<int>(partners.size()))];
         }
+        if (BlockSize(bombLeaves ? y : x, bombLeaves ? x : y, FBlockLimit) > FBlockLimit)
+            continue;
         // The numbers that change: beside x by one way, beside y the other.
         shifts.clear();
         for (int cell : {x, y}) {
@@ -351,7 +359,7 @@ bool TNoGuessDealer::RepairAndRollBack(int stalled)
     const auto tier = std::find_if(std::begin(tiers), std::end(tiers), [](const auto& t) { return !t.empty(); });
     if (tier == std::end(tiers))
         return false;
-    const int y = (*tier)[Draw(static_cast<int>(tier->size()))];
+    const int y = DrawTidiest(*tier);
     const int limit = std::min(SettledLimit(x), SettledLimit(y));
     if (FBomb[x])
         MoveBomb(x, y);
@@ -367,6 +375,57 @@ bool TNoGuessDealer::RepairAndRollBack(int stalled)
     FDeferred = FSaved[FSavedCount - 1].Deferred;
     Advance();
     return true;
+}
+
+// --- The bombs' look ----------------------------------------------------------
+//
+// The repairs would otherwise heap bombs where play got stuck: walls of bombs
+// along the frontier, solid where they meet. So a repair never grows a block
+// of bombs (4-connected) beyond the largest that chance made on this board,
+// and where it draws a cell it takes, of a few, the one that clusters the
+// bombs least.
+
+// The cells beside i, not corner to corner; -1 off the field.
+std::array<int, 4> TNoGuessDealer::Beside(int i) const
+{
+    const int col = i % FAcross;
+    return {col > 0 ? i - 1 : -1, col + 1 < FAcross ? i + 1 : -1, i >= FAcross ? i - FAcross : -1,
+            i + FAcross < FCellCount ? i + FAcross : -1};
+}
+
+// The bombs joined to cell (a bomb, or to be one) through bombs beside each
+// other, without the cell leaving, counted up to more than most; they are
+// left in FBlock.
+int TNoGuessDealer::BlockSize(int cell, int leaving, int most)
+{
+    if (FSeen.size() != FBomb.size())
+        FSeen.assign(FBomb.size(), 0);
+    ++FSeenStamp;
+    FSeen[cell] = FSeenStamp;
+    if (leaving >= 0)
+        FSeen[leaving] = FSeenStamp;
+    FBlock.assign(1, cell);
+    for (std::size_t k = 0; k < FBlock.size() && static_cast<int>(FBlock.size()) <= most; ++k)
+        for (int j : Beside(FBlock[k]))
+            if (j >= 0 && FBomb[j] && FSeen[j] != FSeenStamp) {
+                FSeen[j] = FSeenStamp;
+                FBlock.push_back(j);
+            }
+    return static_cast<int>(FBlock.size());
+}
+
+int TNoGuessDealer::LargestBlock()
+{
+    int largest = 0;
+    std::vector<std::uint8_t> counted(FCellCount, 0);
+    for (int i = 0; i < FCellCount; ++i) {
+        if (!FBomb[i] || counted[i])
+            continue;
+        largest = std::max(largest, BlockSize(i, -1, FCellCount));
+        for (int j : FBlock)
+            counted[j] = 1;
+    }
+    return largest;
 }
 
 // The most cells that a saved state may have open and still know nothing that
@@ -389,7 +448,8 @@ int TNoGuessDealer::SettledLimit(int cell) const
 }
 
 // A random undecided cell that shows in no number and holds a bomb or not (and
-// then may take one), of which there are about count; -1 if there is none.
+// then may take one), of which there are about count; -1 if there is none. Of
+// a few such cells drawn, the one that keeps the bombs least clustered.
 int TNoGuessDealer::DrawUnreached(bool bomb, int count)
 {
     auto fits = [&](int i) {
@@ -397,15 +457,51 @@ int TNoGuessDealer::DrawUnreached(bool bomb, int count)
                (bomb || !FProtected[i]);
     };
     // Where such cells are plenty, drawing any cell until one fits is quick.
-    if (count * 16 >= FCellCount)
-        for (int tries = 0; tries < 256; ++tries)
-            if (const int i = Draw(FCellCount); fits(i))
-                return i;
+    if (count * 16 >= FCellCount) {
+        int best = -1;
+        for (int tries = 0, found = 0; tries < 256 && found < kShapeDraws; ++tries)
+            if (const int i = Draw(FCellCount); fits(i)) {
+                best = found++ == 0 ? i : Tidier(i, best);
+            }
+        if (best >= 0)
+            return best;
+    }
     std::vector<int> cells;
     for (int i = 0; i < FCellCount; ++i)
         if (fits(i))
             cells.push_back(i);
-    return cells.empty() ? -1 : cells[Draw(static_cast<int>(cells.size()))];
+    return cells.empty() ? -1 : DrawTidiest(cells);
+}
+
+// How much moving the bomb to or from this cell clusters the bombs, from 0
+// (a bomb leaves a cell with 8 bomb neighbours, or comes to one with none)
+// to 8.
+int TNoGuessDealer::Clustering(int cell) const { return FBomb[cell] ? 8 - FAround[cell] : FAround[cell]; }
+
+// Orders cells[begin...] by Clustering, keeping the order of equals.
+void TNoGuessDealer::SortByClustering(std::vector<int>& cells, std::size_t begin)
+{
+    std::array<int, 10> start{};
+    for (std::size_t k = begin; k < cells.size(); ++k)
+        ++start[Clustering(cells[k]) + 1];
+    for (std::size_t c = 1; c < start.size(); ++c)
+        start[c] += start[c - 1];
+    FSorted.resize(cells.size() - begin);
+    for (std::size_t k = begin; k < cells.size(); ++k)
+        FSorted[start[Clustering(cells[k])]++] = cells[k];
+    std::copy(FSorted.begin(), FSorted.end(), cells.begin() + static_cast<std::ptrdiff_t>(begin));
+}
+
+// Of two cells of one kind, the one better for the board's look, so that the
+// repairs do not build solid blocks of bombs.
+int TNoGuessDealer::Tidier(int a, int b) const { return Clustering(a) < Clustering(b) ? a : b; }
+
+int TNoGuessDealer::DrawTidiest(const std::vector<int>& cells)
+{
+    int best = cells[Draw(static_cast<int>(cells.size()))];
+    for (int k = 1; k < kShapeDraws; ++k)
+        best = Tidier(cells[Draw(static_cast<int>(cells.size()))], best);
+    return best;
 }
 
 bool TNoGuessDealer::SameNumbersAround(int a, int b) const

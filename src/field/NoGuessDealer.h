@@ -7,14 +7,18 @@
 // the changed numbers, play simply goes on. Where none can (typically when
 // proven bombs wall the open area in), a bomb moves from that wall or from a
 // frontier cell, and play goes back to a state saved before the cells and
-// numbers the move touches were settled. Every choice comes from the game's
-// random generator, so a seed and a first cell give one board; the time
-// limit only decides when to give up with the best board so far.
+// numbers the move touches were settled. The moves keep the bombs looking
+// placed by chance: none that keeps the deductions grows a block of bombs
+// beyond the largest of the first placement, and cells are drawn where they
+// cluster the bombs least. Every choice comes from the game's random
+// generator, so a seed and a first cell give one board; the time limit only
+// decides when to give up with the best board so far.
 #pragma once
 
 #include "field/NoGuessSolver.h"
 #include "field/RandomGenerator.h"
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -94,10 +98,24 @@ private:
 
     int SettledLimit(int cell) const;
     int DrawUnreached(bool bomb, int count);
+    std::array<int, 4> Beside(int i) const;
+    int BlockSize(int cell, int leaving, int most);
+    int LargestBlock();
+    int Clustering(int cell) const;
+    int Tidier(int a, int b) const;
+    void SortByClustering(std::vector<int>& cells, std::size_t begin);
+    int DrawTidiest(const std::vector<int>& cells);
 
     // Scratch of the repairs: the undecided frontier cells that can change,
     // marked with FMarkStamp in FMark.
     std::vector<int> FFrontier;
     std::vector<int> FMark;
     int FMarkStamp = 0;
+
+    int FBlockLimit = 0; // the largest block of bombs as first placed
+    // Scratch of BlockSize: the block, its cells marked with FSeenStamp.
+    std::vector<int> FBlock;
+    std::vector<int> FSeen;
+    int FSeenStamp = 0;
+    std::vector<int> FSorted; // scratch of SortByClustering
 };
