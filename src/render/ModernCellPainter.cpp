@@ -147,7 +147,11 @@ QImage DrawTile(const TModernTheme& t, QSize size, const TLook& look)
     } else if (look.Glyph == gCross) {
         PaintCross(p, s, t);
     } else if (look.Glyph == gFlag) {
-        PaintFlagShape(p, s, t.FlagPole, t.FlagPole, t.FlagCloth);
+        // The classic flag's outline, a quarter larger about the cell's middle.
+        constexpr double kFlagGrowth = 1.25;
+        p.translate(8 * s * (1 - kFlagGrowth), 8 * s * (1 - kFlagGrowth));
+        PaintFlagShape(p, s * kFlagGrowth, t.FlagPole, t.FlagPole, t.FlagCloth);
+        p.resetTransform();
     }
     if (look.Cursor) {
         const double ring = Whole(1.5 * s);
