@@ -19,7 +19,9 @@
 namespace {
 
 // The radio items, in the order of TTheme.
-const std::array<const char*, 3> kThemeCaptions{QT_TR_NOOP("&Classic"), QT_TR_NOOP("&Light"), QT_TR_NOOP("&Dark")};
+const std::array<const char*, 3> kThemeCaptions{QT_TRANSLATE_NOOP("TfrmDravolt", "&Classic"),
+                                                 QT_TRANSLATE_NOOP("TfrmDravolt", "&Light"),
+                                                 QT_TRANSLATE_NOOP("TfrmDravolt", "&Dark")};
 
 // The desktop's style and palette, as the application had them before a
 // modern theme replaced them.
