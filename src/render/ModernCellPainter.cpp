@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -85,7 +86,7 @@ void PaintBomb(QPainter& p, double s, const TModernTheme& t)
     QPen spike(QColor::fromRgb(t.Bomb), std::max(1.0, 1.4 * s), Qt::SolidLine, Qt::RoundCap);
     p.setPen(spike);
     for (int k = 0; k < 4; ++k) {
-        const double angle = k * M_PI / 4;
+        const double angle = k * std::numbers::pi / 4;
         const double reach = (k % 2 ? 4.4 : 5.6) * s;
         const QPointF d(std::cos(angle) * reach, std::sin(angle) * reach);
         p.drawLine(centre - d, centre + d);
