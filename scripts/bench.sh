@@ -42,9 +42,9 @@ QT_QPA_PLATFORM=offscreen run_benchmarks "$build/bench/bench_gui" "$work/gui.csv
 "$build/bench/bench_core" --benchmark_filter=BM_NoGuessDeal --benchmark_color=false \
   --benchmark_out="$work/noguess.csv" --benchmark_out_format=csv
 # The drawing once more on a screen of device pixel ratio 2: a canvas with
-# four times the pixels. Its medians are named with a "2x:" in front.
+# four times the pixels, in every theme. Its medians are named with a "2x:" in front.
 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 run_benchmarks "$build/bench/bench_gui" "$work/gui-2x.csv" \
-  --benchmark_filter='zoom:100'
+  --benchmark_filter='zoom:100|BM_Theme'
 
 # "name wall-ns cpu-ns" for every median.
 medians() { # prefix, csv files...
@@ -91,6 +91,20 @@ benchmark_rows=(
   "2x:BM_RedrawCell/zoom:100|One cell redrawn into a 2× canvas|under 5 µs|5e3"
   "2x:BM_FloodWithRedraws/shown:0/zoom:100|The flood of 6,000 cells with its redraws and the win repaint on a 2× canvas|scaled flood under 10 ms|1e7"
   "2x:BM_FloodWithRedraws/shown:1/zoom:100|The same with the panel shown|scaled flood under 10 ms|1e7"
+  "BM_ThemePaintCovered/theme:1|Light theme: full repaint of 100 × 60 covered cells|repaint under 5 ms|5e6"
+  "BM_ThemePaintRevealed/theme:1|Light theme: full repaint of 100 × 60 open cells|repaint under 5 ms|5e6"
+  "BM_ThemeRedrawCell/theme:1|Light theme: one cell redrawn|under 5 µs|5e3"
+  "BM_ThemeFloodWithRedraws/theme:1|Light theme: the flood of 6,000 cells with its redraws and the win repaint|action under 5 ms|5e6"
+  "BM_ThemePaintCovered/theme:2|Dark theme: full repaint of 100 × 60 covered cells|repaint under 5 ms|5e6"
+  "BM_ThemePaintRevealed/theme:2|Dark theme: full repaint of 100 × 60 open cells|repaint under 5 ms|5e6"
+  "BM_ThemeRedrawCell/theme:2|Dark theme: one cell redrawn|under 5 µs|5e3"
+  "BM_ThemeFloodWithRedraws/theme:2|Dark theme: the flood of 6,000 cells with its redraws and the win repaint|action under 5 ms|5e6"
+  "2x:BM_ThemePaintCovered/theme:1|Light theme: full repaint of covered cells on a 2× canvas|scaled repaint under 8 ms|8e6"
+  "2x:BM_ThemePaintRevealed/theme:1|Light theme: full repaint of open cells on a 2× canvas|scaled repaint under 8 ms|8e6"
+  "2x:BM_ThemeRedrawCell/theme:1|Light theme: one cell redrawn into a 2× canvas|under 5 µs|5e3"
+  "2x:BM_ThemePaintCovered/theme:2|Dark theme: full repaint of covered cells on a 2× canvas|scaled repaint under 8 ms|8e6"
+  "2x:BM_ThemePaintRevealed/theme:2|Dark theme: full repaint of open cells on a 2× canvas|scaled repaint under 8 ms|8e6"
+  "2x:BM_ThemeRedrawCell/theme:2|Dark theme: one cell redrawn into a 2× canvas|under 5 µs|5e3"
   "BM_PaintCovered/zoom:300|Full repaint of 100 × 60 covered cells at 300 % zoom (canvas 4,806 × 2,886)|scaled repaint under 8 ms|8e6"
   "BM_PaintRevealed/zoom:300|Full repaint of 100 × 60 open cells at 300 % zoom|scaled repaint under 8 ms|8e6"
   "BM_RedrawCell/zoom:300|One 48-pixel cell redrawn at 300 % zoom|under 5 µs|5e3"

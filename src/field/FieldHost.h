@@ -8,6 +8,7 @@
 // long the deal took.
 struct TNoGuessOutcome {
     bool Solved = false;
+    bool TooFull = false; // unsolved because the total leaves too few free cells
     double Milliseconds = 0;
 };
 

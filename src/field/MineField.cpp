@@ -228,7 +228,7 @@ void TMineField::DealNoGuess(int start)
     for (int i : board.Bombs)
         MakeBomb(i);
     CountNeighbours();
-    Host.NoGuessDealt({board.Solved, board.Milliseconds});
+    Host.NoGuessDealt({board.Solved, board.TooFull, board.Milliseconds});
 }
 
 void TMineField::NewGame(bool startClick)

@@ -42,6 +42,7 @@ TNoGuessBoard TNoGuessDealer::Deal(const TNoGuessRequest& request)
         // Every cell a bomb, as the plain dealing does: the first cell loses.
         for (int i = 0; i < bombs; ++i)
             board.Bombs.push_back(i);
+        board.TooFull = true;
         board.Milliseconds = FClock() - begin;
         return board;
     }
@@ -84,6 +85,7 @@ TNoGuessBoard TNoGuessDealer::Deal(const TNoGuessRequest& request)
         ++board.RollBacks;
     }
     board.Solved = Finished();
+    board.TooFull = !board.Solved && FSafeTotal < std::min(FAcross, 3) * std::min(FDown, 3);
     if (!board.Solved && bestOpened > FSolver.Step())
         FBomb = best;
     for (int i = 0; i < FCellCount; ++i)

@@ -35,6 +35,9 @@ struct TNoGuessRequest {
 struct TNoGuessBoard {
     std::vector<int> Bombs;  // linear indices, ascending
     bool Solved = false;     // logic alone clears it from the first cell
+    // Not solved, and the total leaves fewer free cells than a first cell
+    // and its eight neighbours: too full for such a board, not out of time.
+    bool TooFull = false;
     double Milliseconds = 0; // how long the deal took
     int Repairs = 0;         // changes that kept every deduction
     int RollBacks = 0;       // changes after which play went back to a saved state

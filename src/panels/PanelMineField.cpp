@@ -1,6 +1,7 @@
 #include "panels/PanelMineField.h"
 
 #include "render/Fonts.h"
+#include "render/Theme.h"
 #include "render/WinnerImage.h"
 #include "settings/zorvUtil.h"
 
@@ -189,10 +190,16 @@ void TPanelMineField::paintEvent(QPaintEvent* event)
     screen.drawImage(from, FCanvas, QRect(from, to));
 }
 
+void TPanelMineField::SetTheme(TTheme theme)
+{
+    FTheme = theme;
+    FColors = CellColours(theme, palette());
+}
+
 void TPanelMineField::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange)
-        FColors = TDesktopColors::From(palette());
+        FColors = CellColours(FTheme, palette());
     QWidget::changeEvent(event);
 }
 

@@ -10,6 +10,7 @@
 
 #include "field/MineField.h"
 #include "render/CellPainter.h"
+#include "settings/SettingsReader.h"
 
 #include <QImage>
 #include <QTimer>
@@ -37,6 +38,9 @@ public:
     bool DrawPressed(int col, int row, const std::string& text);
     void PressIndex(int i);
     void RedrawIndex(int i);
+
+    // The look of the cells; the next Paint() draws them in it.
+    void SetTheme(TTheme theme);
 
     // The win picture drawn into the cell area while it shows.
     void SetWinnerImage(const TWinnerImage* image) { FWinnerImage = image; }
@@ -79,6 +83,7 @@ private:
 
     QImage FCanvas;
     double FCanvasRatio = 1;
+    TTheme FTheme = TTheme::Classic;
     TDesktopColors FColors;
     const TWinnerImage* FWinnerImage = nullptr;
 };

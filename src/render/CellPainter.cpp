@@ -2,11 +2,13 @@
 
 #include "render/BombGlyph.h"
 #include "render/CanvasPixels.h"
+#include "render/FlagShape.h"
+#include "render/ModernCellPainter.h"
 #include "settings/zorvUtil.h"
 
+#include <QPainter>
 #include <QPalette>
 
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -113,32 +115,34 @@ void PaintFlag(TPixelCanvas& canvas, int w, int h, QRgb base, QRgb text)
     canvas.Set(p - 4, 6, kRed);
 }
 
-// The flag picture for a cell of the given device size: enlarged by whole
-// pixels when the scale is whole, smoothly otherwise. Kept for the few sizes
-// and colours in use.
-const QImage& FlagPicture(QSize size, bool whole, QRgb base, QRgb text)
+// The flag picture for a cell of the given device size: the design's pixels
+// at 16 x 16, the flag's shape drawn at any other size. Kept for the few
+// sizes and colours in use.
+const QImage& FlagPicture(QSize size, QRgb base, QRgb text)
 {
     struct TFlag {
         QSize Size;
-        bool Whole;
         QRgb Base;
         QRgb Text;
         QImage Picture;
     };
     static std::vector<TFlag> flags;
     for (const TFlag& flag : flags)
-        if (flag.Size == size && flag.Whole == whole && flag.Base == base && flag.Text == text)
+        if (flag.Size == size && flag.Base == base && flag.Text == text)
             return flag.Picture;
     if (flags.size() >= 16)
         flags.clear(); // another screen or palette: the old ones are done with
-    QImage design(kW, kH, QImage::Format_ARGB32_Premultiplied);
-    design.fill(Qt::transparent);
-    TPixelCanvas canvas(design);
-    PaintFlag(canvas, kW, kH, base, text);
-    if (design.size() != size)
-        design = design.scaled(size, Qt::IgnoreAspectRatio, whole ? Qt::FastTransformation : Qt::SmoothTransformation)
-                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    flags.push_back({size, whole, base, text, design});
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    if (size == QSize(kW, kH)) {
+        TPixelCanvas canvas(picture);
+        PaintFlag(canvas, kW, kH, base, text);
+    } else {
+        QPainter painter(&picture);
+        painter.scale(1.0, static_cast<double>(size.height()) / size.width());
+        PaintFlagShape(painter, static_cast<double>(size.width()) / kW, base, text, kRed);
+    }
+    flags.push_back({size, base, text, picture});
     return flags.back().Picture;
 }
 
@@ -158,8 +162,7 @@ void PaintCovered(const TDesignGrid& g, const TSlot& slot, const TDesktopColors&
         return;
     if (SameText(slot.Marker, "Flag")) {
         // The interior is not filled: the flag stands on what the cell showed.
-        const bool whole = g.Scale() == std::round(g.Scale());
-        g.Canvas().Blend(g.X(0), g.Y(0), FlagPicture(g.Size(), whole, dark, c.Text));
+        g.Canvas().Blend(g.X(0), g.Y(0), FlagPicture(g.Size(), dark, c.Text));
         return;
     }
     const QPoint offset = slot.Marker == "?" ? QPoint(4, 2) : QPoint(1, 1);
@@ -207,6 +210,10 @@ int DeviceEdge(double logical, double ratio) { return Round(logical * ratio); }
 
 void PaintCell(QImage& image, const TSlot& slot, const TCellBox& box, bool open, const TDesktopColors& colours)
 {
+    if (colours.Modern) {
+        PaintModernCell(image, slot, box, open, *colours.Modern);
+        return;
+    }
     TPixelCanvas canvas(image);
     const TDesignGrid grid(canvas, box);
     if (open)

@@ -18,13 +18,16 @@
 #include <QRect>
 
 class QPalette;
+struct TModernTheme;
 
-// The desktop colours the cells use, taken from the widget's palette.
+// The desktop colours the cells use, taken from the widget's palette; with a
+// modern theme, the colours of its panel and the theme that draws the cells.
 struct TDesktopColors {
     QRgb Face = 0;      // button face
     QRgb Highlight = 0; // button highlight
     QRgb Shadow = 0;    // button shadow
     QRgb Text = 0;      // button text
+    const TModernTheme* Modern = nullptr; // null: the classic look
 
     static TDesktopColors From(const QPalette& palette);
     QRgb Resolve(const TColor& colour) const;
@@ -48,7 +51,7 @@ struct TCellBox {
     double Scale = 1;
 };
 
-// Draws one cell. open selects the uncovered look (the caller passes Shown, or
+// Draws one cell, in the classic look or the modern theme's. open selects the uncovered look (the caller passes Shown, or
 // Cleared while the undo repaints). Pixels outside the canvas are skipped.
 void PaintCell(QImage& canvas, const TSlot& slot, const TCellBox& box, bool open, const TDesktopColors& colours);
 

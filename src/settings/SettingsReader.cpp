@@ -69,6 +69,15 @@ int ReadZoom(const TSettingsSection& settings)
     return 100;
 }
 
+TTheme ReadTheme(const TSettingsSection& settings)
+{
+    const std::string value = settings.Read(K::Theme);
+    for (std::size_t i = 0; i < kThemeKeywords.size(); ++i)
+        if (value == kThemeKeywords[i])
+            return static_cast<TTheme>(i);
+    return TTheme::Classic;
+}
+
 } // namespace
 
 TIniSettings ReadIniSettings(const TMemIniFile& ini, std::string_view workingFolder, bool sizeForXPVisible)
@@ -94,6 +103,7 @@ TIniSettings ReadIniSettings(const TMemIniFile& ini, std::string_view workingFol
     result.UseUndecided = settings.IsOneIgnoringCase(K::UseUndecided);
     result.SizeForXP = sizeForXPVisible && settings.IsOneIgnoringCase(K::SizeForXP);
     result.Zoom = ReadZoom(settings);
+    result.Theme = ReadTheme(settings);
     return result;
 }
 

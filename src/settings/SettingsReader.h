@@ -33,6 +33,7 @@ inline constexpr std::string_view PreferredFlag = "preferredFlag";
 inline constexpr std::string_view UseUndecided = "useUndecided";
 inline constexpr std::string_view SizeForXP = "sizeForXP";
 inline constexpr std::string_view Zoom = "zoom";
+inline constexpr std::string_view Theme = "theme";
 
 // The value every key is read with; a stored "-1" counts as an absent key.
 inline constexpr std::string_view Absent = "-1";
@@ -43,6 +44,11 @@ inline constexpr std::string_view DebugCode = "7";
 // The zooms of the field that the menu offers, in percent, smallest first;
 // "zoom" stores one of them in decimal.
 inline constexpr std::array<int, 4> kZoomPercents{100, 150, 200, 300};
+
+// The look of the field and the window, stored as "theme" by its keyword.
+enum class TTheme { Classic, Light, Dark };
+inline constexpr std::array<std::string_view, 3> kThemeKeywords{"classic", "light", "dark"};
+inline std::string_view ThemeKeyword(TTheme theme) { return kThemeKeywords[static_cast<std::size_t>(theme)]; }
 
 // Which radio item of the flag-marker menu carries the check mark.
 enum class TFlagItem { Flag, At, None };
@@ -82,6 +88,7 @@ struct TIniSettings {
     bool SizeForXP = false; // only read when the menu item is visible
 
     int Zoom = 100; // one of kZoomPercents; any other value reads as 100
+    TTheme Theme = TTheme::Classic; // a keyword of kThemeKeywords; anything else reads as classic
 };
 
 // Reads every key of the section "settings". workingFolder is the folder the

@@ -99,6 +99,7 @@ void TfrmDravolt::ReadINI()
     const TIniSettings read = ReadIniSettings(FSettings.Ini(), CurrentFolder(), actSizeForXP->isVisible());
     FDebug = read.Debug;
     FZoom = read.Zoom;
+    FTheme = read.Theme;
     actAnimate->setChecked(read.AnimatedButtons);
     SelectFieldPanel(false);
     if (read.SlotsDown)
@@ -130,6 +131,7 @@ void TfrmDravolt::ReadINI()
         actSizeForXP->setChecked(read.SizeForXP);
     FField->AllocateGrid();
     ApplyBackground();
+    ApplyTheme();
 }
 
 void TfrmDravolt::DebugLog(const QString& message)
@@ -289,6 +291,7 @@ void TfrmDravolt::miZoomClick(QAction* item)
     WindowSized = false;
     SizeWindowToField();
     WindowSized = true;
+    KeepOnScreen();
     FField->Paint();
 }
 
@@ -447,11 +450,12 @@ void TfrmDravolt::NoGuessDealt(const TNoGuessOutcome& outcome)
     if (outcome.Solved)
         return;
     // Told once the first click is done, rather than in the middle of it.
-    QTimer::singleShot(0, this, [this] {
-        ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok,
-                       "No board that logic alone can clear was found in time for this field, so this one may "
-                       "need a guess.");
-    });
+    const QString text = outcome.TooFull
+                             ? tr("The field is too full for a board that logic alone can clear, so this one may "
+                                  "need a guess.")
+                             : QString("No board that logic alone can clear was found in time for this field, so "
+                                       "this one may need a guess.");
+    QTimer::singleShot(0, this, [this, text] { ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok, text); });
 }
 
 void TfrmDravolt::ShowWinnerImage()

@@ -15,9 +15,11 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPalette>
 #include <QTimer>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -64,6 +66,7 @@ public:
     void actUndecidedExecute();
     void actSizeForXPExecute();
     void miZoomClick(QAction* item);
+    void miThemeClick(QAction* item);
     void actAboutExecute();
     void timClockTimer();
     void timPaintDelayerTimer();
@@ -100,6 +103,9 @@ public:
     // one (FZoom), or the largest below it that fits. True when the cell size
     // changed.
     bool UpdateZoom();
+    // Gives the field, the counters, "Go" and the whole window the look of
+    // FTheme; Classic gives back the desktop's. Nothing is repainted here.
+    void ApplyTheme();
 
     // --- State, under the names the rest of the program uses
     IzorvMineField* FField = nullptr; // the shown panel; not owned
@@ -121,6 +127,7 @@ public:
     bool ClockPausedByMinimize = false;
     int XPExtraHeight = 0;
     int FZoom = 100; // the zoom the player chose, stored as "zoom"
+    TTheme FTheme = TTheme::Classic; // stored as "theme"
     std::string BackgroundChoice = "backgroundDefault";
     std::string BackgroundFile;
     bool StretchBackground = false;
@@ -158,6 +165,8 @@ public:
     QAction* miFlagAt = nullptr;
     QMenu* miZoomGroup = nullptr;
     std::array<QAction*, kZoomPercents.size()> miZoom{}; // one radio item for each zoom
+    QMenu* miThemeGroup = nullptr;
+    std::array<QAction*, kThemeKeywords.size()> miTheme{}; // one radio item for each theme
     QAction* actFreeClick = nullptr;
     QAction* actNoGuess = nullptr;
     QAction* actKeyboardNavigation = nullptr;
@@ -183,6 +192,10 @@ private:
     // The client area (pnlMain) for the current field with cells of that size.
     QSize ClientSizeFor(int cellWidth, int cellHeight) const;
     bool ZoomFits(int zoom) const;
+    // Moves the window back inside the screen's available area, which a
+    // window grown by a zoom may have passed.
+    void KeepOnScreen();
+    void CreateThemeMenu(QMenu* options);
     void CopyFieldSettings(const IzorvMineField& source, IzorvMineField& target);
     bool ConfirmStopGame();
     void SetFlagMarker(QAction* item);
@@ -194,6 +207,14 @@ private:
     TPanelMineField* ActivePanel() const;
 
     TimeSource& FTime;
+    // The window's own colours of the classic look, kept while another
+    // theme shows.
+    struct TClassicColours {
+        QPalette Window;
+        QPalette Counter;
+        QPalette Go;
+    };
+    std::optional<TClassicColours> FClassicColours;
     bool FShown = false;
     bool FBusyCursor = false; // shown while a slow no-guess deal runs
 };

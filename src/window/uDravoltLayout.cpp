@@ -119,6 +119,7 @@ void TfrmDravolt::CreateMenus()
         connect(miZoom[i], &QAction::triggered, this, [this, item = miZoom[i]] { miZoomClick(item); });
     }
     miZoom[0]->setChecked(true);
+    CreateThemeMenu(options);
     options->addSeparator();
     actFreeClick = Item(options, "actFreeClick", "&One Free Click", true);
     actNoGuess = Item(options, "actNoGuess", "No &Guessing", true);
@@ -284,10 +285,24 @@ bool TfrmDravolt::UpdateZoom()
     return true;
 }
 
+void TfrmDravolt::KeepOnScreen()
+{
+    const QScreen* shownOn = screen();
+    if (!shownOn)
+        return;
+    const QRect desk = shownOn->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int left = std::max(desk.left(), std::min(frame.left(), desk.right() + 1 - frame.width()));
+    const int top = std::max(desk.top(), std::min(frame.top(), desk.bottom() + 1 - frame.height()));
+    if (left != frame.left() || top != frame.top())
+        move(left, top);
+}
+
 void TfrmDravolt::SetupFieldPanel(TPanelMineField* panel)
 {
     panel->setParent(pnlMain);
     panel->setFont(font());
+    panel->SetTheme(FTheme);
     RealignPanels();
     panel->show();
 }

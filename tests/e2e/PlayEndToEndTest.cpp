@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <thread>
 
 namespace {
@@ -276,6 +277,48 @@ TEST_F(PlayTest, OnAScreenScaledTwiceALossIsDrawnAtDevicePixels)
         }
     EXPECT_GT(solid, 0);
     EXPECT_GT(mixed, 0);
+}
+
+// The Dark theme in the real window on a screen scaled twice: the whole
+// window dark, the field in the theme's colours, the loss drawn antialiased.
+TEST_F(PlayTest, DarkThemeOnAScreenScaledTwicePlaysToALoss)
+{
+    Start("[settings]\ninanimateButtons=1\nbackground=backgroundNone\ntheme=dark\n", 10, 2);
+    const QColor covered(84, 94, 112);
+    const QColor open(36, 40, 48);
+    const QColor hit(150, 44, 44);
+    EXPECT_EQ(game->Geometry().width(), 2 * 182);
+    EXPECT_EQ(At(0, 0, 16, 16), covered);
+    game->Click(Cell(4, 6)); // opens an area with numbers around it
+    field.Uncover(4, 6);
+    EXPECT_TRUE(game->WaitForPixel(Cell(4, 6, 3, 3), open));
+    game->Click(Cell(2, 0, 16, 16)); // a bomb
+    ASSERT_TRUE(game->WaitForPixel(Cell(2, 0, 3, 3), hit)) << "the exploded bomb on the theme's red";
+    const QImage shot = game->Shot();
+    SaveShot(shot.copy(game->Geometry()), "dark-loss-scaled-twice");
+
+    // Dark everywhere: the menu bar, the frames, the counters and the field.
+    const QImage window = shot.copy(game->Geometry());
+    double brightness = 0;
+    for (int y = 0; y < window.height(); ++y)
+        for (int x = 0; x < window.width(); ++x) {
+            const QColor c = window.pixelColor(x, y);
+            brightness += (c.red() + c.green() + c.blue()) / 3.0;
+        }
+    EXPECT_LT(brightness / (window.width() * window.height()), 80);
+    EXPECT_LT(window.pixelColor(4, 4).lightness(), 80) << "the menu bar";
+    EXPECT_EQ(shot.pixelColor(game->CounterOnScreen(field.Down()) + QPoint(4, 4)), QColor(14, 16, 20));
+
+    // The bomb: antialiased edges between its ink and the red face.
+    std::set<QRgb> shades;
+    for (int dy = 0; dy < 32; ++dy)
+        for (int dx = 0; dx < 32; ++dx)
+            shades.insert(shot.pixel(Cell(2, 0, dx, dy)));
+    EXPECT_GT(shades.size(), 6u);
+    // A covered cell stays raised in the theme's colour.
+    const QPoint c = field.NextSafeCovered();
+    ASSERT_GE(c.x(), 0);
+    EXPECT_EQ(shot.pixelColor(Cell(c.x(), c.y(), 16, 16)), covered);
 }
 
 TEST_F(PlayTest, LossUndoneWithCtrlZThenWon)

@@ -65,6 +65,7 @@ struct TotalCase {
     const char* Name;
     TNoGuessRequest Request;
     bool Solved;
+    bool TooFull = false;
 };
 
 class DealerTotalTest : public ::testing::TestWithParam<TotalCase> {};
@@ -76,23 +77,25 @@ TEST_P(DealerTotalTest, DealsExactlyTheTotalAroundAFreeStart)
         const TNoGuessBoard board = DealWithSeed(seed, c.Request);
         ExpectValidBoard(c.Request, board);
         EXPECT_EQ(board.Solved, c.Solved) << "seed " << seed;
+        EXPECT_EQ(board.TooFull, c.TooFull) << "seed " << seed;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Totals, DealerTotalTest,
     ::testing::Values(TotalCase{"NoBombs", {30, 16, 0, 245}, true},
-                      TotalCase{"EveryCell", {10, 10, 100, 55}, false},
-                      TotalCase{"MoreThanTheCells", {10, 10, 10000, 55}, false},
+                      TotalCase{"EveryCell", {10, 10, 100, 55}, false, true},
+                      TotalCase{"MoreThanTheCells", {10, 10, 10000, 55}, false, true},
                       TotalCase{"OnlyTheStartFree", {10, 10, 99, 55}, true},
-                      TotalCase{"NoRoomForAllNeighbours", {10, 10, 95, 55}, false},
+                      TotalCase{"NoRoomForAllNeighbours", {10, 10, 95, 55}, false, true},
+                      TotalCase{"ThreeRowsNearlyFull", {10, 3, 25, 15}, false, true},
                       TotalCase{"StartInACorner", {10, 10, 96, 0}, true},
                       TotalCase{"OneRow", {40, 1, 12, 20}, true},
                       TotalCase{"Beginner", {9, 9, 10, 40}, true},
                       TotalCase{"Expert", {30, 16, 99, 255}, true},
                       TotalCase{"Dense", {30, 16, 150, 255}, true},
                       TotalCase{"CornerToCorner", {30, 16, 99, 0, true}, true},
-                      TotalCase{"CornerToCornerNearlyFull", {10, 10, 98, 0, true}, false}),
+                      TotalCase{"CornerToCornerNearlyFull", {10, 10, 98, 0, true}, false, true}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(DealerTest, SameSeedAndStartGiveTheSameBoard)
@@ -122,6 +125,7 @@ TEST(DealerTest, OutOfTimeGivesAValidBoardMarkedUnsolved)
     const TNoGuessRequest request{30, 16, 170, 255};
     const TNoGuessBoard board = DealWithSeed(5, request, 0);
     EXPECT_FALSE(board.Solved);
+    EXPECT_FALSE(board.TooFull);
     EXPECT_EQ(board.Repairs + board.RollBacks, 0);
     ExpectValidBoard(request, board);
     EXPECT_EQ(DealWithSeed(5, request, 0).Bombs, board.Bombs);

@@ -1,12 +1,15 @@
 // The field on screens with a device pixel ratio: the canvas holds the
 // screen's pixels, lines are whole device pixels without gaps between cells,
-// text and the bomb are drawn at the ratio, the flag is enlarged by whole
-// pixels or smoothly, and painting copies the canvas pixel for pixel.
+// text, the bomb and the flag are drawn at the ratio, and painting copies the
+// canvas pixel for pixel. The Light and Dark themes keep their numbers and
+// cursor readable and their edges antialiased at every ratio.
 #include "panels/PanelTestSupport.h"
 #include "render/CellPainter.h"
+#include "render/Theme.h"
 #include "support/TestScreens.h"
 
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -133,28 +136,37 @@ TEST_F(ScaleTest, TextAndBombAreDrawnAtTheRatioNotEnlarged)
     EXPECT_GT(glyph, 4 * 40);
 }
 
-TEST_F(ScaleTest, FlagIsEnlargedByWholePixelsOrSmoothly)
+TEST_F(ScaleTest, FlagIsDrawnAtTheRatioNotEnlarged)
 {
     for (const char* screen : {"Ratio2", "Ratio1.5"}) {
         OnScreen(screen);
         Layout({"..........", ".........."});
         panel->Cell(4, 1).Marker = "Flag";
         panel->Paint();
-        const auto flag = FlagPixels();
-        const auto colour = [&](int x, int y) {
-            const auto it = flag.find({x, y});
-            return it == flag.end() ? Face : it->second == 'b' ? Shadow : it->second == 't' ? Text : Red;
-        };
-        int blended = 0;
-        for (int dy = 2; dy < 30 * ratio / 2; ++dy)
-            for (int dx = 2; dx < 30 * ratio / 2; ++dx) {
+        SCOPED_TRACE(screen);
+        // The pole: two whole device pixels of button text at design column 8.
+        const int pole = static_cast<int>(8 * ratio);
+        const int y = static_cast<int>(8 * ratio);
+        EXPECT_EQ(Dpx(4, 1, pole - 1, y), Face);
+        EXPECT_EQ(Dpx(4, 1, pole, y), Text);
+        EXPECT_EQ(Dpx(4, 1, pole + 1, y), Text);
+        EXPECT_EQ(Dpx(4, 1, pole + 2, y), Face);
+        // The cloth's slanted edge is drawn at the size, antialiased: an
+        // enlarged 16-pixel picture would make every 2 x 2 block one colour.
+        const int side = static_cast<int>(16 * ratio);
+        int red = 0;
+        int shaded = 0;
+        int mixed = 0;
+        for (int dy = 2; dy + 1 < side - 2; dy += 2)
+            for (int dx = 2; dx + 1 < side - 2; dx += 2) {
                 const QColor c = Dpx(4, 1, dx, dy);
-                if (ratio == 2) {
-                    ASSERT_EQ(c, colour(dx / 2, dy / 2)) << dx << "," << dy;
-                }
-                blended += c != Face && c != Shadow && c != Text && c != Red;
+                red += c == Red;
+                shaded += c != Face && c != Shadow && c != Text && c != Red;
+                mixed += c != Dpx(4, 1, dx + 1, dy) || c != Dpx(4, 1, dx, dy + 1) || c != Dpx(4, 1, dx + 1, dy + 1);
             }
-        EXPECT_EQ(blended > 0, ratio != 2) << screen;
+        EXPECT_GT(red, 2);
+        EXPECT_GT(shaded, 0);
+        EXPECT_GT(mixed, 0);
     }
 }
 
@@ -170,6 +182,133 @@ TEST_F(ScaleTest, PaintingCopiesTheCanvasPixelForPixel)
         const QImage painted = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(painted.devicePixelRatio(), ratio) << screen;
         EXPECT_EQ(painted.copy(panel->Canvas().rect()), panel->Canvas()) << screen;
+    }
+}
+
+// The contrast ratio of two colours for readers (WCAG 2.1): from 1 to 21.
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+struct ThemeTest : ScaleTest {
+    // The pixels of a cell, its most common colour and its mean brightness.
+    std::vector<QColor> Pixels(int col, int row) const
+    {
+        std::vector<QColor> pixels;
+        const QRect cell = DeviceCell(col, row);
+        for (int dy = 0; dy < cell.height(); ++dy)
+            for (int dx = 0; dx < cell.width(); ++dx)
+                pixels.push_back(Dpx(col, row, dx, dy));
+        return pixels;
+    }
+    QColor Commonest(int col, int row) const
+    {
+        std::map<QRgb, int> counts;
+        for (const QColor& c : Pixels(col, row))
+            ++counts[c.rgb()];
+        return QColor::fromRgb(std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                                   return a.second < b.second;
+                               })->first);
+    }
+    double Brightness(int col, int row) const
+    {
+        double sum = 0;
+        const std::vector<QColor> pixels = Pixels(col, row);
+        for (const QColor& c : pixels)
+            sum += (c.red() + c.green() + c.blue()) / 3.0;
+        return sum / pixels.size();
+    }
+};
+
+// Every number, the cursor and the raised cells read well in both modern
+// themes, at ratios 1 and 2, with antialiased edges.
+TEST_F(ThemeTest, NumbersCursorAndCellsReadWellInTheModernThemes)
+{
+    for (const TTheme theme : {TTheme::Light, TTheme::Dark})
+        for (const char* screen : {"Default", "Ratio2"}) {
+            SCOPED_TRACE(std::string(ThemeKeyword(theme)) + " " + screen);
+            OnScreen(screen);
+            panel->SetTheme(theme);
+            Layout({"..........", "..........", ".........."});
+            for (int n = 0; n <= 8; ++n) {
+                TSlot& cell = panel->Cell(n, 0);
+                cell.FaceText = n ? std::to_string(n) : "";
+                cell.Shown = true;
+            }
+            panel->Cell(9, 0).Shown = true;
+            panel->Cell(9, 0).HasCursor = true;
+            panel->Cell(9, 1).HasCursor = true;
+            panel->Paint();
+
+            const QColor open = Commonest(0, 0);
+            const QColor covered = Commonest(0, 1);
+            EXPECT_GE(std::abs(Brightness(0, 1) - Brightness(0, 0)), 20);
+            std::set<QRgb> inks;
+            for (int n = 1; n <= 8; ++n) {
+                // The digit's ink: its pixel farthest from the open face.
+                QColor ink = open;
+                int shades = 0;
+                for (const QColor& c : Pixels(n, 0)) {
+                    if (Contrast(c, open) > Contrast(ink, open))
+                        ink = c;
+                }
+                for (const QColor& c : Pixels(n, 0))
+                    shades += c != open && c != ink && Contrast(c, open) < Contrast(ink, open) - 0.5;
+                EXPECT_GE(Contrast(ink, open), 3.0) << n;
+                EXPECT_GT(shades, 0) << n << ": antialiased";
+                inks.insert(ink.rgb());
+            }
+            EXPECT_EQ(inks.size(), 8u) << "eight colours";
+            // The cursor: the commonest colour that the cursor adds to a cell.
+            for (const auto& [row, face] : {std::pair{0, open}, std::pair{1, covered}}) {
+                std::map<QRgb, int> added;
+                const std::vector<QColor> with = Pixels(9, row);
+                const std::vector<QColor> without = Pixels(row ? 8 : 0, row);
+                for (std::size_t i = 0; i < with.size(); ++i)
+                    if (with[i] != without[i])
+                        ++added[with[i].rgb()];
+                ASSERT_FALSE(added.empty()) << row;
+                const QColor cursor = QColor::fromRgb(
+                    std::max_element(added.begin(), added.end(), [](auto& a, auto& b) { return a.second < b.second; })
+                        ->first);
+                EXPECT_GE(Contrast(cursor, open), 3.0) << row;
+                EXPECT_GE(Contrast(cursor, covered), 3.0) << row;
+            }
+        }
+}
+
+// A theme switch draws the same board anew; Classic comes back to the pixel.
+TEST_F(ThemeTest, RepaintAfterAThemeSwitchKeepsTheBoard)
+{
+    for (const char* screen : {"Default", "Ratio2"}) {
+        SCOPED_TRACE(screen);
+        OnScreen(screen);
+        Layout({"*.........", "..........", "........*."});
+        panel->ClickPoint = panel->CellOrigin(4, 1);
+        panel->LeftClick();
+        panel->CycleMarker(0, 0);
+        panel->Paint();
+        const QImage classic = panel->Canvas();
+        std::vector<TSlot> board;
+        for (int i = 0; i < panel->CellCount(); ++i)
+            board.push_back(panel->CellAtIndex(i));
+        QImage previous = classic;
+        for (const TTheme theme : {TTheme::Light, TTheme::Dark, TTheme::Classic}) {
+            panel->SetTheme(theme);
+            panel->Paint();
+            EXPECT_EQ(panel->Canvas() == classic, theme == TTheme::Classic) << ThemeKeyword(theme);
+            EXPECT_NE(panel->Canvas(), previous) << ThemeKeyword(theme);
+            previous = panel->Canvas();
+            for (int i = 0; i < panel->CellCount(); ++i)
+                ASSERT_EQ(panel->CellAtIndex(i), board[i]) << "cell " << i;
+        }
     }
 }
 

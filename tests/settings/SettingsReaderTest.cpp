@@ -44,6 +44,14 @@ TEST(SettingsReaderTest, NumbersAreClampedOrLeftToTheField)
                                                  {"zoom=150%", 100}, {"zoom=-1", 100}, {"", 100}};
     for (const auto& [line, zoom] : zooms)
         EXPECT_EQ(ReadLines(line).Zoom, zoom) << line;
+
+    // The theme by its keyword, written exactly; anything else is classic.
+    const std::pair<const char*, TTheme> themes[] = {
+        {"theme=light", TTheme::Light},     {"theme=dark", TTheme::Dark},      {"theme=classic", TTheme::Classic},
+        {"theme=Dark", TTheme::Classic},    {"theme=-1", TTheme::Classic},
+        {"", TTheme::Classic}};
+    for (const auto& [line, theme] : themes)
+        EXPECT_EQ(ReadLines(line).Theme, theme) << line;
 }
 
 TEST(SettingsReaderTest, OnlyTheExactValueSwitchesAnOptionOn)

@@ -5,13 +5,17 @@
 #include "dialogs/uSize.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include <sys/stat.h>
+
+#include <tuple>
 
 namespace {
 
@@ -263,7 +267,8 @@ TEST_F(WindowTest, ABoardThatMayNeedAGuessIsToldOnce)
     QCoreApplication::processEvents();
     EXPECT_FALSE(window->FField->Enabled());
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].Text.contains("may need a guess")) << messages[0].Text.toStdString();
+    EXPECT_TRUE(messages[0].Text.startsWith("The field is too full for a board that logic alone can clear"))
+        << messages[0].Text.toStdString();
     EXPECT_TRUE(window->mem->toPlainText().contains("it may need a guess"));
 }
 
@@ -583,7 +588,11 @@ TEST_F(WindowTest, ChangingTheZoomKeepsTheGameAndIsStoredAtClose)
     for (int i = 0; i < Panel().CellCount(); ++i)
         board.push_back(Panel().CellAtIndex(i));
 
+    // Near the screen's corner, the grown window comes back inside it.
+    window->move(700, 500);
     window->miZoom[2]->trigger(); // 200 %
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()))
+        << window->frameGeometry().x() << "," << window->frameGeometry().y();
     EXPECT_EQ(window->centralWidget()->size(), QSize(342, 385));
     EXPECT_EQ(Panel().CellWidth(), 32);
     EXPECT_EQ(Panel().Canvas().size(), QSize(326, 326));
@@ -601,6 +610,45 @@ TEST_F(WindowTest, ChangingTheZoomKeepsTheGameAndIsStoredAtClose)
     EXPECT_EQ(window->FSettings.ReadString("settings", "zoom", "-1"), "200");
     ASSERT_TRUE(Close());
     EXPECT_NE(ReadFile("Dravolt.ini").find("zoom=200"), std::string::npos);
+}
+
+// Light and Dark draw the same game in their colours and give the whole
+// application a palette; Classic gives the desktop's back, to the pixel.
+TEST_F(WindowTest, ChangingTheThemeKeepsTheGameAndTheClassicLook)
+{
+    ASSERT_TRUE(Start());
+    Layout({"*.........", "..........", "..........", "..........", "..........", "..........",
+            "..........", "..........", "..........", ".........*"});
+    Click(1, 0);
+    Panel().CycleMarker(0, 0);
+    Panel().Paint(); // a whole repaint, as a theme switch makes
+    const QImage classic = Panel().Canvas();
+    const QString desktopStyle = QApplication::style()->name();
+    const QColor desktopWindow = QApplication::palette().color(QPalette::Window);
+    std::vector<TSlot> board;
+    for (int i = 0; i < Panel().CellCount(); ++i)
+        board.push_back(Panel().CellAtIndex(i));
+
+    for (const auto& [item, keyword, dark] : {std::tuple{1, "light", false}, std::tuple{2, "dark", true}}) {
+        window->miTheme[item]->trigger();
+        SCOPED_TRACE(keyword);
+        EXPECT_TRUE(window->miTheme[item]->isChecked());
+        EXPECT_EQ(window->FSettings.ReadString("settings", "theme", "-1"), keyword);
+        EXPECT_EQ(QApplication::style()->name().toLower(), "fusion");
+        for (const QColor colour : {QApplication::palette().color(QPalette::Window), window->palette().color(QPalette::Window),
+                                    window->lblCounter->palette().color(QPalette::Window)})
+            EXPECT_EQ(colour.lightness() < 128, dark) << colour.name().toStdString();
+        EXPECT_NE(Panel().Canvas(), classic) << "drawn anew at once";
+        for (int i = 0; i < Panel().CellCount(); ++i)
+            ASSERT_EQ(Panel().CellAtIndex(i), board[i]) << "cell " << i;
+        EXPECT_TRUE(window->timClock.isActive());
+    }
+    window->miTheme[0]->trigger();
+    EXPECT_EQ(QApplication::style()->name(), desktopStyle);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), desktopWindow);
+    EXPECT_EQ(Panel().Canvas(), classic);
+    ASSERT_TRUE(Close());
+    EXPECT_NE(ReadFile("Dravolt.ini").find("theme=classic\n"), std::string::npos);
 }
 
 } // namespace
