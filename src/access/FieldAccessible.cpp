@@ -15,16 +15,26 @@ constexpr qsizetype kCellEventLimit = 32;
 
 TFieldAccessible::TFieldAccessible(TPanelMineField* panel) : QAccessibleWidget(panel, QAccessible::Table)
 {
-    Remember();
-    panel->SetListener(this);
+    QAccessible::installActivationObserver(this);
+    accessibilityActiveChanged(QAccessible::isActive());
 }
 
 TFieldAccessible::~TFieldAccessible()
 {
+    QAccessible::removeActivationObserver(this);
     // The panel may be gone already: the interface goes with its widget.
     if (auto* panel = qobject_cast<TPanelMineField*>(object()))
         panel->SetListener(nullptr);
     ForgetCells();
+}
+
+void TFieldAccessible::accessibilityActiveChanged(bool active)
+{
+    // Without an assistive technology the panel tells nobody: its redraws
+    // cost what they always did.
+    Panel().SetListener(active ? this : nullptr);
+    if (active)
+        Remember();
 }
 
 TPanelMineField& TFieldAccessible::Panel() const { return *static_cast<TPanelMineField*>(widget()); }
@@ -129,10 +139,8 @@ void TFieldAccessible::Remember()
 
 void TFieldAccessible::CellsChanged()
 {
-    // Qt may build the interface without an assistive technology: then
-    // nothing is told. Otherwise the cells are told once the action that
-    // changes them is over.
-    if (FTellPending || !QAccessible::isActive())
+    // The cells are told once the action that changes them is over.
+    if (FTellPending)
         return;
     FTellPending = true;
     QTimer::singleShot(0, widget(), [this] { Tell(); });

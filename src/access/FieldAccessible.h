@@ -1,10 +1,10 @@
 // The field panel as an assistive technology reads it: a table of the grid's
-// rows and columns whose cells are named after what they show. Built only
-// when something asks for it, that is while an assistive technology is
-// active; from then on it listens to the panel and, once the action that
-// changed the cells is over, tells what changed: each cell whose name
-// changed, or the whole table at once when a flood opened many; the keyboard
-// cursor as the focus; the game's end as the table's description.
+// rows and columns whose cells are named after what they show. Qt builds it
+// when the panel first shows, but only while an assistive technology is
+// active does it listen to the panel: once the action that changed the cells
+// is over, it tells what changed: each cell whose name changed, or the whole
+// table at once when a flood opened many; the keyboard cursor as the focus;
+// the game's end as the table's description.
 #pragma once
 
 #include "access/CellLook.h"
@@ -16,7 +16,10 @@
 
 #include <vector>
 
-class TFieldAccessible : public QAccessibleWidget, public QAccessibleTableInterface, private TFieldListener {
+class TFieldAccessible : public QAccessibleWidget,
+                         public QAccessibleTableInterface,
+                         private TFieldListener,
+                         private QAccessible::ActivationObserver {
     Q_DECLARE_TR_FUNCTIONS(TFieldAccessible)
 
 public:
@@ -61,6 +64,7 @@ public:
 
 private:
     void CellsChanged() override;
+    void accessibilityActiveChanged(bool active) override;
     // Tells what changed since the last time.
     void Tell();
     // "Won in 97 seconds", "Lost", or nothing while a game goes on.
