@@ -145,6 +145,9 @@ TEST(AccessEndToEnd, ANoGuessGameIsWonByEar)
     // (at-spi-bus-launcher, at-spi2-registryd) when the client first asks
     // for them, and ends them with the session.
     ASSERT_EQ(atspi_init(), 0);
+    const struct TClient {
+        ~TClient() { atspi_exit(); }
+    } client;
 
     TXServer x;
     ASSERT_TRUE(x.Running());
