@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
-  qt6-base-dev libjpeg-dev
+  qt6-base-dev qt6-base-private-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick faketime time libx11-dev
   evilwm x11-utils
+  dbus-daemon at-spi2-core libatspi2.0-dev
   fonts-dejavu-core fonts-liberation2
   clang libclang-rt-dev
   dpkg-dev file lintian appstream desktop-file-utils librsvg2-bin man-db groff-base

@@ -65,6 +65,8 @@ TfrmBackground::TfrmBackground(QWidget* parent)
     lblImage = Make<QLabel>(grpMain, "lblImage", "Image:", 10, 80, 41, 21);
     lblImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     edtImage = Make<QLineEdit>(grpMain, "edtImage", QString(), 50, 80, 211, 21);
+    lblImage->setBuddy(edtImage);
+    edtImage->setAccessibleName(tr("Image")); // the label's text without its colon
     btnGetFile = Make<QPushButton>(grpMain, "btnGetFile", "...", 267, 80, 21, 21);
     chkStretch = Make<QCheckBox>(grpMain, "chkStretch", "Stretch Background To Fit Window", 10, 110, 280, 17);
 

@@ -22,6 +22,8 @@ TfrmGetName::TfrmGetName(QWidget* parent)
     edtName->setObjectName("edtName");
     edtName->setGeometry(50, 5, 120, 21);
     edtName->setMaxLength(std::numeric_limits<int>::max());
+    lblName->setBuddy(edtName);
+    edtName->setAccessibleName(tr("Name")); // the label's text without its colon
 
     btnOk = new QPushButton("OK", this);
     btnOk->setObjectName("btnOk");

@@ -71,6 +71,10 @@ TfrmSize::TfrmSize(QWidget* parent)
     lblWidth->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblBomb = MakeLabel(this, "lblBomb", "&Bombs:", edtBomb, 65);
     lblBomb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A screen reader names each field after its label, without the colon.
+    edtTall->setAccessibleName(tr("Height"));
+    edtWide->setAccessibleName(tr("Width"));
+    edtBomb->setAccessibleName(tr("Bombs"));
 
     setTabOrder(edtTall, edtWide);
     setTabOrder(edtWide, edtBomb);

@@ -478,12 +478,15 @@ bool TMineField::TouchesCleared(int i) const
     return false;
 }
 
-bool TMineField::CheckWin()
+bool TMineField::Won() const
 {
     const int n = CellCount();
-    const bool won = ClearedCount >= FSafeCellTotal ||
-                     (CornerToCorner() && n > 0 && CellAtIndex(n - 1).Cleared);
-    if (!won)
+    return ClearedCount >= FSafeCellTotal || (CornerToCorner() && n > 0 && CellAtIndex(n - 1).Cleared);
+}
+
+bool TMineField::CheckWin()
+{
+    if (!Won())
         return false;
 
     SetEnabled(false);

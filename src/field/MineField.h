@@ -110,6 +110,8 @@ public:
     void MoveCursorTo(int col, int row);
     bool IsCleared(int i) const;
     bool TouchesCleared(int i) const;
+    // Every safe cell is uncovered (or, corner to corner, the far corner).
+    bool Won() const;
     bool CheckWin();
     void LoseGame();
 

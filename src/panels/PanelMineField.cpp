@@ -88,12 +88,16 @@ void TPanelMineField::RedrawCell(int col, int row)
     DrawCellIn(col, row, box);
     // The vertical edges reach into the cell above.
     update(LogicalCover(PaintedRect(box)));
+    if (FListener)
+        FListener->CellsChanged();
 }
 
 void TPanelMineField::Paint()
 {
     PaintCanvas();
     update();
+    if (FListener)
+        FListener->CellsChanged();
 }
 
 void TPanelMineField::PaintCanvas()
@@ -235,6 +239,24 @@ void TPanelMineField::RightButtonDown(int x, int y)
         ClickPoint = {x, y};
     if (!ClickTimer.isActive())
         ClickTimer.start();
+}
+
+void TPanelMineField::LeftClickAt(int col, int row)
+{
+    ClickPoint = CellOrigin(col, row);
+    LeftClick();
+}
+
+void TPanelMineField::RightClickAt(int col, int row)
+{
+    ClickPoint = CellOrigin(col, row);
+    RightClick();
+}
+
+void TPanelMineField::DualClickAt(int col, int row)
+{
+    ClickPoint = CellOrigin(col, row);
+    DualClick();
 }
 
 void TPanelMineField::ClickTimerTimer()

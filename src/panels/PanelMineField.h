@@ -18,6 +18,17 @@
 
 class TWinnerImage;
 
+// Told whenever cells may have looked different: a cell redrawn or the whole
+// field painted. The accessibility of the field listens while an assistive
+// technology reads it; otherwise nobody does.
+class TFieldListener {
+public:
+    virtual void CellsChanged() = 0;
+
+protected:
+    ~TFieldListener() = default;
+};
+
 class TPanelMineField : public QWidget, public TMineField {
     Q_OBJECT
 
@@ -51,6 +62,14 @@ public:
     // Device pixels per logical pixel of the canvas.
     double CanvasRatio() const { return FCanvasRatio; }
     QSize sizeHint() const override;
+
+    void SetListener(TFieldListener* listener) { FListener = listener; }
+
+    // A whole click on a cell, pressed and released as this panel's mouse
+    // makes it: the accessibility's actions play through these.
+    virtual void LeftClickAt(int col, int row);
+    virtual void RightClickAt(int col, int row);
+    virtual void DualClickAt(int col, int row);
 
     // --- Plain panel mouse gestures (points in panel coordinates)
     void LeftButtonDown(int x, int y);
@@ -86,4 +105,5 @@ private:
     TTheme FTheme = TTheme::Classic;
     TDesktopColors FColors;
     const TWinnerImage* FWinnerImage = nullptr;
+    TFieldListener* FListener = nullptr;
 };

@@ -134,6 +134,29 @@ void TPanelMineFieldAnimatedButtons::SimulateLeftClick(int x, int y)
     LeftUp(x, y, false);
 }
 
+void TPanelMineFieldAnimatedButtons::LeftClickAt(int col, int row)
+{
+    const TPoint p = CellOrigin(col, row);
+    LeftDown(p.X, p.Y, false);
+    LeftUp(p.X, p.Y, false);
+}
+
+void TPanelMineFieldAnimatedButtons::RightClickAt(int col, int row)
+{
+    const TPoint p = CellOrigin(col, row);
+    RightDown(p.X, p.Y, false);
+    RightUp(p.X, p.Y, false);
+}
+
+void TPanelMineFieldAnimatedButtons::DualClickAt(int col, int row)
+{
+    const TPoint p = CellOrigin(col, row);
+    LeftDown(p.X, p.Y, false);
+    RightDown(p.X, p.Y, true);
+    LeftUp(p.X, p.Y, true);
+    RightUp(p.X, p.Y, false);
+}
+
 // --- Qt events --------------------------------------------------------------
 
 void TPanelMineFieldAnimatedButtons::mousePressEvent(QMouseEvent* event)

@@ -14,6 +14,9 @@ public:
 
     void SimulateLeftClick(int x, int y) override;
     bool HandleNavigationKey(int key, bool down) override;
+    void LeftClickAt(int col, int row) override;
+    void RightClickAt(int col, int row) override;
+    void DualClickAt(int col, int row) override;
 
     // The gestures, with the state of the other button at that moment.
     void LeftDown(int x, int y, bool rightHeld);

@@ -1,5 +1,6 @@
 #include "window/uDravolt.h"
 
+#include "access/Accessibility.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/MessageBox.h"
 #include "dialogs/uAbout.h"
@@ -46,6 +47,7 @@ TfrmDravolt::TfrmDravolt(TimeSource& time, QWidget* parent) : QMainWindow(parent
     setPalette(colours);
     CreateMenus();
     CreatePanels();
+    InstallAccessibility(lblCounter, lblTimer);
     imgHolder = DefaultWinPicture();
 
     timClock.setInterval(1000);
@@ -183,7 +185,7 @@ void TfrmDravolt::actNewGameExecute()
     FField->Paint();
     FField->SetEnabled(true);
     FClockSeconds = 0;
-    lblTimer->setText("0000");
+    SetDisplayedNumber(lblTimer, "0000");
 }
 
 bool TfrmDravolt::ConfirmStopGame()
@@ -370,7 +372,7 @@ void TfrmDravolt::timClockTimer()
         timClock.stop();
         FClockAtLimit = true;
     }
-    lblTimer->setText(QString::number(FClockSeconds).rightJustified(4, '0'));
+    SetDisplayedNumber(lblTimer, QString::number(FClockSeconds).rightJustified(4, '0'));
 }
 
 void TfrmDravolt::timPaintDelayerTimer()
@@ -383,7 +385,7 @@ void TfrmDravolt::actUndoExecute()
 {
     FField->Undo();
     actUndo->setEnabled(false);
-    lblCounter->setText(QString::number(FField->BombsLeft()));
+    SetDisplayedNumber(lblCounter, QString::number(FField->BombsLeft()));
     StartClock();
     FField->SetEnabled(true);
 }
@@ -417,7 +419,10 @@ bool TfrmDravolt::KeyboardNavigationChecked() const { return actKeyboardNavigati
 bool TfrmDravolt::AccentClearedChecked() const { return actAccentArea->isChecked(); }
 bool TfrmDravolt::UndecidedChecked() const { return actUndecided->isChecked(); }
 bool TfrmDravolt::NoGuessChecked() const { return actNoGuess->isChecked(); }
-void TfrmDravolt::SetCounterText(const std::string& text) { lblCounter->setText(QString::fromStdString(text)); }
+void TfrmDravolt::SetCounterText(const std::string& text)
+{
+    SetDisplayedNumber(lblCounter, QString::fromStdString(text));
+}
 void TfrmDravolt::StartClock()
 {
     // A clock that has reached its limit stays there for the rest of the

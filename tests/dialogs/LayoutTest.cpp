@@ -8,6 +8,8 @@
 #include "DialogTestSupport.h"
 #include "render/Fonts.h"
 
+#include <QAccessible>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <functional>
@@ -21,6 +23,7 @@ struct TDialogCase {
     const char* Caption;
     QSize Client;
     QStringList TabOrder;
+    QStringList FieldNames; // what a screen reader calls the text fields on the walk
 };
 
 void PrintTo(const TDialogCase& c, std::ostream* os) { *os << c.Name; }
@@ -41,15 +44,15 @@ std::unique_ptr<QDialog> MakeBackground()
 
 const TDialogCase kDialogs[] = {
     {"Size", Make<TfrmSize>, "Size", {175, 125},
-     {"edtTall", "edtWide", "edtBomb", "btnOk", "btnCancel", "edtTall"}},
+     {"edtTall", "edtWide", "edtBomb", "btnOk", "btnCancel", "edtTall"}, {"Height", "Width", "Bombs", "Height"}},
     {"Background", MakeBackground<kBackgroundCustom>, "Background", {295, 176},
-     {"radCustom", "edtImage", "btnGetFile", "chkStretch", "btnOk", "btnCancel", "radCustom"}},
-    {"About", Make<TfrmAbout>, "About", {440, 243}, {}},
+     {"radCustom", "edtImage", "btnGetFile", "chkStretch", "btnOk", "btnCancel", "radCustom"}, {"Image"}},
+    {"About", Make<TfrmAbout>, "About", {440, 243}, {}, {}},
     {"GetName", Make<TfrmGetName>, "Best Time !", {173, 65},
-     {"edtName", "btnOk", "btnCancel", "edtName"}},
+     {"edtName", "btnOk", "btnCancel", "edtName"}, {"Name", "Name"}},
     // The radio group is one Tab stop, at the selected button.
     {"BackgroundDefault", MakeBackground<kBackgroundDefault>, "Background", {295, 176},
-     {"radDefault", "chkStretch", "btnOk", "btnCancel", "radDefault"}},
+     {"radDefault", "chkStretch", "btnOk", "btnCancel", "radDefault"}, {}},
 };
 
 class DialogLayoutTest : public testing::TestWithParam<TDialogCase> {};
@@ -65,11 +68,16 @@ TEST_P(DialogLayoutTest, FixedFrameAndTabOrder)
     EXPECT_EQ(d->maximumSize(), c.Client);
     EXPECT_EQ(d->font(), WindowFont());
     QStringList walked;
+    QStringList named;
     for (qsizetype i = 0; i < c.TabOrder.size(); ++i) {
-        walked << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        walked << focus->objectName();
+        if (qobject_cast<QLineEdit*>(focus))
+            named << QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name);
+        QTest::keyClick(focus, Qt::Key_Tab);
     }
     EXPECT_EQ(walked, c.TabOrder);
+    EXPECT_EQ(named, c.FieldNames);
 }
 
 enum class TClose { Return, Escape, OkButton, CancelButton };
