@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
-  qt6-base-dev libjpeg-dev
+  qt6-base-dev libjpeg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick faketime time libx11-dev
   evilwm x11-utils
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-liberation2 fonts-noto-cjk locales
   clang libclang-rt-dev
   dpkg-dev file lintian appstream desktop-file-utils librsvg2-bin man-db groff-base
 )

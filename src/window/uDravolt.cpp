@@ -5,6 +5,7 @@
 #include "dialogs/uAbout.h"
 #include "dialogs/uBackground.h"
 #include "dialogs/uSize.h"
+#include "i18n/Translations.h"
 #include "panels/PanelMineField.h"
 #include "panels/PanelMineFieldAnimatedButtons.h"
 #include "render/DefaultWinPicture.h"
@@ -27,7 +28,7 @@
 
 namespace {
 
-const QString kStopGameQuestion = "This will stop your current game. Continue ?";
+const char* const kStopGameQuestion = QT_TRANSLATE_NOOP("TfrmDravolt", "This will stop your current game. Continue ?");
 constexpr const char* kSettingsFile = "Dravolt.ini";
 constexpr const char* kHistoryFile = "DravoltHistory.ini";
 
@@ -72,11 +73,11 @@ bool TfrmDravolt::FormCreate()
 {
     DetectXPBorder();
     const auto tell = [this](const std::string& text) {
-        ShowMessageBox(this, TMsgIcon::None, TMsgButtons::Ok, QString::fromStdString(text));
+        ShowMessageBox(this, TMsgIcon::None, TMsgButtons::Ok, CoreMessage(text));
     };
     FSettings.Assign(OpenIniFile(kSettingsFile, "", tell));
     if (!FSettings.Open()) {
-        ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok, "Could not open Dravolt.ini");
+        ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok, tr("Could not open Dravolt.ini"));
         return false;
     }
     ReadINI();
@@ -187,7 +188,7 @@ void TfrmDravolt::actNewGameExecute()
 bool TfrmDravolt::ConfirmStopGame()
 {
     return !timClock.isActive() ||
-           ShowMessageBox(this, TMsgIcon::Question, TMsgButtons::YesNo, kStopGameQuestion) == TMsgResult::Yes;
+           ShowMessageBox(this, TMsgIcon::Question, TMsgButtons::YesNo, tr(kStopGameQuestion)) == TMsgResult::Yes;
 }
 
 void TfrmDravolt::actAnimateExecute()
@@ -449,8 +450,8 @@ void TfrmDravolt::NoGuessDealt(const TNoGuessOutcome& outcome)
     // Told once the first click is done, rather than in the middle of it.
     QTimer::singleShot(0, this, [this] {
         ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok,
-                       "No board that logic alone can clear was found in time for this field, so this one may "
-                       "need a guess.");
+                       tr("No board that logic alone can clear was found in time for this field, so this one may "
+                          "need a guess."));
     });
 }
 
@@ -515,6 +516,6 @@ bool TfrmDravolt::FormClose()
         return false;
     if (FSettings.Dirty() && !FSettings.UpdateFile())
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
-                       "Could not save Dravolt.ini: the settings changed during this session are lost.");
+                       tr("Could not save Dravolt.ini: the settings changed during this session are lost."));
     return true;
 }
