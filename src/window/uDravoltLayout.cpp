@@ -7,6 +7,7 @@
 #include "panels/PanelMineFieldAnimatedButtons.h"
 #include "render/CellPainter.h"
 #include "render/Fonts.h"
+#include "window/MenuBarRows.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -73,6 +74,7 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption, bool checka
 
 void TfrmDravolt::CreateMenus()
 {
+    setMenuBar(new TMenuBarRows(this));
     QMenu* game = menuBar()->addMenu(tr("&Game"));
     actNewGame = Item(game, "actNewGame", tr("New Game"));
     actNewGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));

@@ -2,19 +2,17 @@
 // chosen, every text is translated, and every menu can still be driven by
 // its accelerators.
 #include "i18n/Translations.h"
+#include "manual/ManualWindow.h"
 #include "window/WindowTestSupport.h"
 
 #include <QApplication>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QTest>
+#include <QTextBrowser>
 #include <set>
 
 namespace {
-
-// Puts English back after each test, whatever the test installed.
-struct LanguageFixture : WindowFixture {
-    ~LanguageFixture() override { InstallTranslations(*qApp, QString()); }
-};
 
 // Every menu of the window: the menu bar's and their submenus.
 std::vector<QWidget*> Menus(QMenuBar* bar)
@@ -26,6 +24,50 @@ std::vector<QWidget*> Menus(QMenuBar* bar)
                 menus.push_back(action->menu());
     return menus;
 }
+
+// Whether `menu` can be opened from a visible menu bar item lying wholly
+// inside the window: on the bar's own row or on a row below it.
+bool MenuShown(QMainWindow& window, QMenu* menu)
+{
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+        if (!bar->isVisibleTo(&window))
+            continue;
+        for (QAction* action : bar->actions()) {
+            const QRect item = bar->actionGeometry(action);
+            if (action->menu() == menu && action->isVisible() && !item.isEmpty() &&
+                window.rect().contains(QRect(bar->mapTo(&window, item.topLeft()), item.size())))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Puts English back after each test, whatever the test installed.
+struct LanguageFixture : WindowFixture {
+    ~LanguageFixture() override { InstallTranslations(*qApp, QString()); }
+
+    // At the narrowest field every menu is on show, and the field keeps its
+    // size below the rows of menus.
+    void ExpectEveryMenuShown()
+    {
+        for (QAction* action : window->menuBar()->actions())
+            EXPECT_TRUE(MenuShown(*window, action->menu())) << action->text().toStdString();
+        EXPECT_EQ(window->centralWidget()->size(), QSize(182, 225));
+        EXPECT_GE(window->centralWidget()->y(), window->menuBar()->geometry().bottom());
+    }
+    // F1 opens the manual in the language installed.
+    void ExpectManual(const QString& language)
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        const auto* manual = window->findChild<QTextBrowser*>("frmManual");
+        ASSERT_NE(manual, nullptr);
+        EXPECT_TRUE(manual->isVisible());
+        EXPECT_EQ(manual->source().path(), ManualPath(language).mid(1));
+        EXPECT_GT(manual->toPlainText().size(), 2000);
+    }
+};
 
 } // namespace
 
@@ -50,6 +92,14 @@ TEST(LanguageChoice, FirstSpokenLanguageOfTheDesktop)
         EXPECT_EQ(ChooseLanguage(c.Desktop), c.Chosen) << c.Desktop.join(',').toStdString();
 }
 
+TEST_F(LanguageFixture, EnglishShowsEveryMenuAtTheNarrowestField)
+{
+    ASSERT_TRUE(Start());
+    ExpectEveryMenuShown();
+    ExpectManual(QString());
+    EXPECT_EQ(ManualPath(QString()), ":/manual/manual.html");
+}
+
 TEST_F(LanguageFixture, EveryLanguageTranslatesTheMenusWithDistinctAccelerators)
 {
     const QStringList expected{"cs", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "uk", "zh_CN"};
@@ -72,6 +122,7 @@ TEST_F(LanguageFixture, EveryLanguageTranslatesTheMenusWithDistinctAccelerators)
             }
         }
         EXPECT_NE(window->menuBar()->actions().front()->text(), "&Game");
+        ExpectEveryMenuShown();
         EXPECT_NE(window->actManual->text(), "&Manual");
         window.reset();
     }
