@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
-  qt6-base-dev libjpeg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-base-dev libjpeg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick faketime time libx11-dev
   evilwm x11-utils

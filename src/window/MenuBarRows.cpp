@@ -1,6 +1,7 @@
 #include "window/MenuBarRows.h"
 
 #include <QAction>
+#include <QActionEvent>
 #include <QEvent>
 #include <QResizeEvent>
 #include <QStyle>
@@ -23,7 +24,7 @@ std::vector<int> TMenuBarRows::RowsAt(int width) const
     std::vector<int> rows;
     int row = 0;
     int used = 0;
-    for (QAction* action : actions()) {
+    for (QAction* action : FItems) {
         QStyleOptionMenuItem option;
         initStyleOption(&option, action);
         const QSize text = fontMetrics().size(Qt::TextShowMnemonic, action->text());
@@ -71,6 +72,21 @@ void TMenuBarRows::changeEvent(QEvent* event)
         Arrange();
 }
 
+void TMenuBarRows::actionEvent(QActionEvent* event)
+{
+    if (!FArranging) {
+        if (event->type() == QEvent::ActionAdded) {
+            const qsizetype before = FItems.indexOf(event->before());
+            FItems.insert(before < 0 ? FItems.size() : before, event->action());
+            FRows.clear();
+        } else if (event->type() == QEvent::ActionRemoved) {
+            FItems.removeAll(event->action());
+            FRows.clear();
+        }
+    }
+    QMenuBar::actionEvent(event);
+}
+
 void TMenuBarRows::Arrange()
 {
     if (FArranging)
@@ -83,17 +99,16 @@ void TMenuBarRows::Arrange()
         more->setNativeMenuBar(false);
         FMoreRows.push_back(more);
     }
-    for (QMenuBar* more : FMoreRows)
-        more->clear();
-    // The bar's own actions keep their menus: a row below shows each moved
-    // menu through an action of its own, with the same caption and accelerator.
-    const QList<QAction*> own = actions();
-    for (int i = 0; i < own.size(); ++i) {
-        own[i]->setVisible(rows[i] == 0);
-        if (rows[i] > 0) {
-            QAction* moved = FMoreRows[rows[i] - 1]->addAction(own[i]->text());
-            moved->setMenu(own[i]->menu());
-        }
+    if (rows != FRows) {
+        // Each item lives in one bar only, so that its accelerator is taken
+        // once: two bars with the same one would make it ambiguous.
+        for (QAction* item : FItems)
+            removeAction(item);
+        for (QMenuBar* more : FMoreRows)
+            more->clear();
+        for (int i = 0; i < FItems.size(); ++i)
+            (rows[i] == 0 ? static_cast<QMenuBar*>(this) : FMoreRows[rows[i] - 1])->addAction(FItems[i]);
+        FRows = rows;
     }
     const int height = RowHeight();
     for (int i = 0; i < int(FMoreRows.size()); ++i) {

@@ -1,6 +1,8 @@
 // A menu bar that shows every menu at every width: the menus that do not fit
 // its row go on to further rows below it, and the bar grows by those rows,
-// instead of hiding behind an extension button.
+// instead of hiding behind an extension button. A menu moves to a lower row
+// with its item (and the item's accelerator), so actions() holds the items of
+// the first row only.
 #pragma once
 
 #include <QMenuBar>
@@ -17,13 +19,16 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
 
 private:
-    // The row of each of the bar's own actions (in order) at `width`.
+    // The row of each item at `width`.
     std::vector<int> RowsAt(int width) const;
     int RowHeight() const;
     void Arrange();
 
+    QList<QAction*> FItems;           // every menu's item, in order, whichever row shows it
+    std::vector<int> FRows;           // the row each item is on
     std::vector<QMenuBar*> FMoreRows; // the rows below the bar's own, made as needed
     bool FArranging = false;
 };

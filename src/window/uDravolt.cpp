@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -39,6 +40,8 @@ std::string_view OnOff(bool on) { return on ? "1" : "0"; }
 TfrmDravolt::TfrmDravolt(TimeSource& time, QWidget* parent) : QMainWindow(parent), FTime(time)
 {
     setWindowTitle("Dravolt");
+    // The desktop's icon theme first, so that a theme can restyle it.
+    setWindowIcon(QIcon::fromTheme("org.dravolt.Dravolt", QIcon(":/icons/org.dravolt.Dravolt.svg")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(WindowFont());

@@ -86,7 +86,7 @@ protected:
     {
         ASSERT_TRUE(game->AnswerNamePrompt(name));
     }
-    void ExitThroughTheMenu() { game->ExitThroughTheMenu(field.Down()); }
+    void ExitThroughTheMenu() { game->ExitThroughTheMenu(); }
     // Flags every bomb next to an open number with right clicks, then plays
     // dual clicks and single clicks until the model says the game is won.
     void PlayToTheEndByMouse()
@@ -398,7 +398,7 @@ TEST_F(PlayTest, SizeDialogResizesTheWindow)
     game->Key("Return");
     ASSERT_TRUE(WaitFor([&] { return game->Geometry().width() == 16 * 30 + 22; }));
     EXPECT_EQ(game->Geometry().height(), 16 * 16 + 65 + menu);
-    game->Click(game->Geometry().topLeft() + QPoint(20, menu / 2));
+    game->Click(game->GameMenuOnScreen());
     Pause(200);
     game->Key("x");
     ASSERT_TRUE(game->WaitForExit());

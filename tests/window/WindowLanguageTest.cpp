@@ -14,14 +14,23 @@
 
 namespace {
 
-// Every menu of the window: the menu bar's and their submenus.
-std::vector<QWidget*> Menus(QMenuBar* bar)
+// The menu bar's items, on all of its rows.
+QList<QAction*> TopLevelItems(QMainWindow& window)
 {
-    std::vector<QWidget*> menus{bar};
+    QList<QAction*> items;
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>())
+        items += bar->actions();
+    return items;
+}
+
+// The items of every menu of the window: the menu bar's, then every menu's.
+std::vector<QList<QAction*>> Menus(QMainWindow& window)
+{
+    std::vector<QList<QAction*>> menus{TopLevelItems(window)};
     for (std::size_t i = 0; i < menus.size(); ++i)
-        for (QAction* action : menus[i]->actions())
+        for (QAction* action : QList<QAction*>(menus[i])) // a copy: the vector grows
             if (action->menu())
-                menus.push_back(action->menu());
+                menus.push_back(action->menu()->actions());
     return menus;
 }
 
@@ -50,7 +59,7 @@ struct LanguageFixture : WindowFixture {
     // size below the rows of menus.
     void ExpectEveryMenuShown()
     {
-        for (QAction* action : window->menuBar()->actions())
+        for (QAction* action : TopLevelItems(*window))
             EXPECT_TRUE(MenuShown(*window, action->menu())) << action->text().toStdString();
         EXPECT_EQ(window->centralWidget()->size(), QSize(182, 225));
         EXPECT_GE(window->centralWidget()->y(), window->menuBar()->geometry().bottom());
@@ -98,6 +107,7 @@ TEST_F(LanguageFixture, EnglishShowsEveryMenuAtTheNarrowestField)
     ExpectEveryMenuShown();
     ExpectManual(QString());
     EXPECT_EQ(ManualPath(QString()), ":/manual/manual.html");
+    EXPECT_FALSE(window->windowIcon().pixmap(32).isNull()) << "the bundled icon, where the theme has none";
 }
 
 TEST_F(LanguageFixture, EveryLanguageTranslatesTheMenusWithDistinctAccelerators)
@@ -110,9 +120,9 @@ TEST_F(LanguageFixture, EveryLanguageTranslatesTheMenusWithDistinctAccelerators)
         // Qt's own texts, the buttons of every message box, come along.
         EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
         ASSERT_TRUE(Start());
-        for (QWidget* menu : Menus(window->menuBar())) {
+        for (const QList<QAction*>& menu : Menus(*window)) {
             std::set<int> keys;
-            for (QAction* action : menu->actions()) {
+            for (QAction* action : menu) {
                 if (action->isSeparator() || !action->text().contains('&'))
                     continue;
                 const QKeySequence key = QKeySequence::mnemonic(action->text());
