@@ -29,7 +29,16 @@ endforeach()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dravolt)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "The Dravolt developers <developers@dravolt.org>")
+# The maintainer named in the package: Debian's DEBFULLNAME and DEBEMAIL when
+# they are set, else an address under the reserved .invalid domain that says
+# plainly that nobody answers it. A release sets DRAVOLT_MAINTAINER.
+if(DEFINED ENV{DEBEMAIL} AND DEFINED ENV{DEBFULLNAME})
+  set(maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+else()
+  set(maintainer "Dravolt local build <unreleased@dravolt.invalid>")
+endif()
+set(DRAVOLT_MAINTAINER "${maintainer}" CACHE STRING "The package's maintainer, as \"Name <address>\"")
+set(CPACK_PACKAGE_CONTACT "${DRAVOLT_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mine-field puzzle game against the clock")
 set(CPACK_PACKAGE_DESCRIPTION [=[
 Uncover every cell that hides no bomb on a grid of 1 to 60 rows and 10 to
@@ -47,4 +56,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beside the libraries: the fonts the field and the counters are drawn with,
+# Qt's own translations and its SVG support for the icon. Japanese and
+# Chinese need a font with their characters.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2, qt6-translations-l10n, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 include(CPack)

@@ -5,12 +5,12 @@ set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
-  qt6-base-dev qt6-base-private-dev libjpeg-dev
+  qt6-base-dev qt6-base-private-dev libjpeg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick faketime time libx11-dev
   evilwm x11-utils
   dbus-daemon at-spi2-core libatspi2.0-dev
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-liberation2 fonts-noto-cjk locales
   clang libclang-rt-dev
   dpkg-dev file lintian appstream desktop-file-utils librsvg2-bin man-db groff-base
 )

@@ -6,6 +6,7 @@
 #include "settings/zorvUtil.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -45,10 +46,13 @@ bool CheckPathField(const QString& path, const QString& labelText, QWidget* pare
     if (FileExists(path))
         return true;
     QString field = labelText;
-    if (field.endsWith(':'))
-        field.chop(1);
+    // The label's colon, the full-width one of Chinese included, and the
+    // space that French puts before it.
+    if (field.endsWith(':') || field.endsWith(QChar(0xFF1A)))
+        field = field.chopped(1).trimmed();
     ShowMessageBox(parent, TMsgIcon::None, TMsgButtons::Ok,
-                   "Either the path or the file name entered in the " + field + " field is incorrect.");
+                   QCoreApplication::translate("TfrmBackground", "Either the path or the file name entered in the %1 field is incorrect.")
+                       .arg(field));
     return false;
 }
 
@@ -56,25 +60,25 @@ TfrmBackground::TfrmBackground(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("frmBackground");
-    SetUpFixedDialog(this, "Background", 295, 176);
+    SetUpFixedDialog(this, tr("Background"), 295, 176);
 
     grpMain = Make<QGroupBox>(this, "grpMain", QString(), 0, 0, 295, 136);
-    radNone = Make<QRadioButton>(grpMain, "radNone", "No Background", 10, 15, 280, 17);
-    radDefault = Make<QRadioButton>(grpMain, "radDefault", "Show Default Background On Win", 10, 35, 280, 17);
-    radCustom = Make<QRadioButton>(grpMain, "radCustom", "Show Custom Background On Win", 10, 55, 280, 17);
-    lblImage = Make<QLabel>(grpMain, "lblImage", "Image:", 10, 80, 41, 21);
+    radNone = Make<QRadioButton>(grpMain, "radNone", tr("No Background"), 10, 15, 280, 17);
+    radDefault = Make<QRadioButton>(grpMain, "radDefault", tr("Show Default Background On Win"), 10, 35, 280, 17);
+    radCustom = Make<QRadioButton>(grpMain, "radCustom", tr("Show Custom Background On Win"), 10, 55, 280, 17);
+    lblImage = Make<QLabel>(grpMain, "lblImage", tr("Image:"), 10, 80, 41, 21);
     lblImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     edtImage = Make<QLineEdit>(grpMain, "edtImage", QString(), 50, 80, 211, 21);
     lblImage->setBuddy(edtImage);
     edtImage->setAccessibleName(tr("Image")); // the label's text without its colon
     btnGetFile = Make<QPushButton>(grpMain, "btnGetFile", "...", 267, 80, 21, 21);
-    chkStretch = Make<QCheckBox>(grpMain, "chkStretch", "Stretch Background To Fit Window", 10, 110, 280, 17);
+    chkStretch = Make<QCheckBox>(grpMain, "chkStretch", tr("Stretch Background To Fit Window"), 10, 110, 280, 17);
 
     pnlBottom = new QWidget(this);
     pnlBottom->setObjectName("pnlBottom");
     pnlBottom->setGeometry(0, 136, 295, 40);
-    btnOk = Make<QPushButton>(pnlBottom, "btnOk", "OK", 124, 12, 80, 20);
-    btnCancel = Make<QPushButton>(pnlBottom, "btnCancel", "Cancel", 209, 12, 80, 20);
+    btnOk = Make<QPushButton>(pnlBottom, "btnOk", tr("OK"), 124, 12, 80, 20);
+    btnCancel = Make<QPushButton>(pnlBottom, "btnCancel", tr("Cancel"), 209, 12, 80, 20);
 
     setTabOrder(radNone, radDefault);
     setTabOrder(radDefault, radCustom);

@@ -28,14 +28,14 @@ constexpr int kOkLeft = 335;
 TfrmBestTime::TfrmBestTime(QWidget* parent) : QDialog(parent), FDesignClient(kOuterSize)
 {
     setObjectName("frmBestTime");
-    setWindowTitle("Best Times");
+    setWindowTitle(tr("Best Times"));
     setFont(WindowFont());
     setSizeGripEnabled(true);
 
     pnlTop = new QWidget(this);
     pnlTop->setObjectName("pnlTop");
     pnlTop->hide();
-    lblSession = new QLabel("Session:", pnlTop);
+    lblSession = new QLabel(tr("Session:"), pnlTop);
     lblSession->setObjectName("lblSession");
     lblSession->setGeometry(5, 8, 41, 13);
     cboSession = new QComboBox(pnlTop);
@@ -66,7 +66,7 @@ TfrmBestTime::TfrmBestTime(QWidget* parent) : QDialog(parent), FDesignClient(kOu
     btnAction->setGeometry(5, 10, 256, 25);
     btnAction->setAutoDefault(false);
     btnAction->hide();
-    btnOk = new QPushButton("OK", pnlBottom);
+    btnOk = new QPushButton(tr("OK"), pnlBottom);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);

@@ -11,9 +11,9 @@ TfrmGetName::TfrmGetName(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("frmGetName");
-    SetUpFixedDialog(this, "Best Time !", 173, 65);
+    SetUpFixedDialog(this, tr("Best Time !"), 173, 65);
 
-    lblName = new QLabel("Name:", this);
+    lblName = new QLabel(tr("Name:"), this);
     lblName->setObjectName("lblName");
     lblName->setGeometry(5, 5, 41, 21);
     lblName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -25,13 +25,13 @@ TfrmGetName::TfrmGetName(QWidget* parent)
     lblName->setBuddy(edtName);
     edtName->setAccessibleName(tr("Name")); // the label's text without its colon
 
-    btnOk = new QPushButton("OK", this);
+    btnOk = new QPushButton(tr("OK"), this);
     btnOk->setObjectName("btnOk");
     btnOk->setGeometry(5, 40, 80, 20);
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
 
-    btnCancel = new QPushButton("Cancel", this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName("btnCancel");
     btnCancel->setGeometry(90, 40, 80, 20);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

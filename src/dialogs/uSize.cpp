@@ -57,19 +57,19 @@ TfrmSize::TfrmSize(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("frmSize");
-    SetUpFixedDialog(this, "Size", 175, 125);
+    SetUpFixedDialog(this, tr("Size"), 175, 125);
 
     edtTall = MakeEdit(this, "edtTall", 5);
     edtWide = MakeEdit(this, "edtWide", 35);
     edtBomb = MakeEdit(this, "edtBomb", 65);
-    btnOk = MakeButton(this, "btnOk", "OK", 5);
-    btnCancel = MakeButton(this, "btnCancel", "Cancel", 90);
+    btnOk = MakeButton(this, "btnOk", tr("OK"), 5);
+    btnCancel = MakeButton(this, "btnCancel", tr("Cancel"), 90);
     // As the form was drawn, only the height label centres its text vertically.
-    Label1 = MakeLabel(this, "Label1", "&Height:", edtTall, 5);
+    Label1 = MakeLabel(this, "Label1", tr("&Height:"), edtTall, 5);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lblWidth = MakeLabel(this, "lblWidth", "&Width:", edtWide, 35);
+    lblWidth = MakeLabel(this, "lblWidth", tr("&Width:"), edtWide, 35);
     lblWidth->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblBomb = MakeLabel(this, "lblBomb", "&Bombs:", edtBomb, 65);
+    lblBomb = MakeLabel(this, "lblBomb", tr("&Bombs:"), edtBomb, 65);
     lblBomb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A screen reader names each field after its label, without the colon.
     edtTall->setAccessibleName(tr("Height"));

@@ -6,6 +6,7 @@
 #include "dialogs/uAbout.h"
 #include "dialogs/uBackground.h"
 #include "dialogs/uSize.h"
+#include "i18n/Translations.h"
 #include "panels/PanelMineField.h"
 #include "panels/PanelMineFieldAnimatedButtons.h"
 #include "render/DefaultWinPicture.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -28,7 +30,7 @@
 
 namespace {
 
-const QString kStopGameQuestion = "This will stop your current game. Continue ?";
+const char* const kStopGameQuestion = QT_TRANSLATE_NOOP("TfrmDravolt", "This will stop your current game. Continue ?");
 constexpr const char* kSettingsFile = "Dravolt.ini";
 constexpr const char* kHistoryFile = "DravoltHistory.ini";
 
@@ -39,6 +41,8 @@ std::string_view OnOff(bool on) { return on ? "1" : "0"; }
 TfrmDravolt::TfrmDravolt(TimeSource& time, QWidget* parent) : QMainWindow(parent), FTime(time)
 {
     setWindowTitle("Dravolt");
+    // The desktop's icon theme first, so that a theme can restyle it.
+    setWindowIcon(QIcon::fromTheme("org.dravolt.Dravolt", QIcon(":/icons/org.dravolt.Dravolt.svg")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(WindowFont());
@@ -74,11 +78,11 @@ bool TfrmDravolt::FormCreate()
 {
     DetectXPBorder();
     const auto tell = [this](const std::string& text) {
-        ShowMessageBox(this, TMsgIcon::None, TMsgButtons::Ok, QString::fromStdString(text));
+        ShowMessageBox(this, TMsgIcon::None, TMsgButtons::Ok, CoreMessage(text));
     };
     FSettings.Assign(OpenIniFile(kSettingsFile, "", tell));
     if (!FSettings.Open()) {
-        ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok, "Could not open Dravolt.ini");
+        ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok, tr("Could not open Dravolt.ini"));
         return false;
     }
     ReadINI();
@@ -191,7 +195,7 @@ void TfrmDravolt::actNewGameExecute()
 bool TfrmDravolt::ConfirmStopGame()
 {
     return !timClock.isActive() ||
-           ShowMessageBox(this, TMsgIcon::Question, TMsgButtons::YesNo, kStopGameQuestion) == TMsgResult::Yes;
+           ShowMessageBox(this, TMsgIcon::Question, TMsgButtons::YesNo, tr(kStopGameQuestion)) == TMsgResult::Yes;
 }
 
 void TfrmDravolt::actAnimateExecute()
@@ -458,8 +462,8 @@ void TfrmDravolt::NoGuessDealt(const TNoGuessOutcome& outcome)
     const QString text = outcome.TooFull
                              ? tr("The field is too full for a board that logic alone can clear, so this one may "
                                   "need a guess.")
-                             : QString("No board that logic alone can clear was found in time for this field, so "
-                                       "this one may need a guess.");
+                             : tr("No board that logic alone can clear was found in time for this field, so this "
+                                  "one may need a guess.");
     QTimer::singleShot(0, this, [this, text] { ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok, text); });
 }
 
@@ -524,6 +528,6 @@ bool TfrmDravolt::FormClose()
         return false;
     if (FSettings.Dirty() && !FSettings.UpdateFile())
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
-                       "Could not save Dravolt.ini: the settings changed during this session are lost.");
+                       tr("Could not save Dravolt.ini: the settings changed during this session are lost."));
     return true;
 }

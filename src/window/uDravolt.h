@@ -174,6 +174,7 @@ public:
     QAction* actCornerToCorner = nullptr;
     QAction* actUndecided = nullptr;
     QAction* actSizeForXP = nullptr;
+    QAction* actManual = nullptr;
     QAction* actAbout = nullptr;
 
 protected:

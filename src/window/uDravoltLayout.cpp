@@ -2,10 +2,12 @@
 // "Go", the debug panel, the field panels, and the sizing to the field.
 #include "window/uDravolt.h"
 
+#include "manual/ManualWindow.h"
 #include "panels/PanelMineField.h"
 #include "panels/PanelMineFieldAnimatedButtons.h"
 #include "render/CellPainter.h"
 #include "render/Fonts.h"
+#include "window/MenuBarRows.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -72,31 +74,32 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption, bool checka
 
 void TfrmDravolt::CreateMenus()
 {
-    QMenu* game = menuBar()->addMenu("&Game");
-    actNewGame = Item(game, "actNewGame", "New Game");
+    setMenuBar(new TMenuBarRows(this));
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    actNewGame = Item(game, "actNewGame", tr("New Game"));
     actNewGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    actSize = Item(game, "actSize", "&Size...");
+    actSize = Item(game, "actSize", tr("&Size..."));
     game->addSeparator();
-    actBestTime = Item(game, "actBestTime", "&Best Times...");
-    actViewStats = Item(game, "actViewStats", "S&ession Stats...");
-    actClearSessionStat = Item(game, "actClearSessionStat", "Cle&ar Current Session Stats");
+    actBestTime = Item(game, "actBestTime", tr("&Best Times..."));
+    actViewStats = Item(game, "actViewStats", tr("S&ession Stats..."));
+    actClearSessionStat = Item(game, "actClearSessionStat", tr("Cle&ar Current Session Stats"));
     game->addSeparator();
-    actMinimize = Item(game, "actMinimize", "&Minimize");
+    actMinimize = Item(game, "actMinimize", tr("&Minimize"));
     actMinimize->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
-    miExit = Item(game, "miExit", "E&xit");
+    miExit = Item(game, "miExit", tr("E&xit"));
 
-    QMenu* actions = menuBar()->addMenu("&Actions");
-    actUndo = Item(actions, "actUndo", "Undo");
+    QMenu* actions = menuBar()->addMenu(tr("&Actions"));
+    actUndo = Item(actions, "actUndo", tr("Undo"));
     actUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     actUndo->setEnabled(false);
 
-    QMenu* options = menuBar()->addMenu("&Options");
-    actSetBackground = Item(options, "actSetBackground", "&Set Background...");
-    actAccentArea = Item(options, "actAccentArea", "S&how Numbers When Game Over", true);
-    actAutoSaveStats = Item(options, "actAutoSaveStats", "&Auto-Save Current Session Stats", true);
-    miFlagGroup = options->addMenu("&Flag Marker");
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    actSetBackground = Item(options, "actSetBackground", tr("&Set Background..."));
+    actAccentArea = Item(options, "actAccentArea", tr("S&how Numbers When Game Over"), true);
+    actAutoSaveStats = Item(options, "actAutoSaveStats", tr("&Auto-Save Current Session Stats"), true);
+    miFlagGroup = options->addMenu(tr("&Flag Marker"));
     miFlagGroup->setObjectName("miFlagGroup");
-    miFlag = Item(miFlagGroup, "miFlag", "&Flag", true);
+    miFlag = Item(miFlagGroup, "miFlag", tr("&Flag"), true);
     miFlag->setData(QStringLiteral("Flag")); // the item's hint: the marker it selects
     miFlagAt = Item(miFlagGroup, "miFlagAt", "@", true);
     miFlagAt->setData(QStringLiteral("@"));
@@ -108,12 +111,12 @@ void TfrmDravolt::CreateMenus()
     flagMarkers->addAction(miFlagAt);
     // The zooms: radio items of one group; those whose window would not fit
     // the screen are disabled (UpdateZoom).
-    miZoomGroup = options->addMenu("&Zoom");
+    miZoomGroup = options->addMenu(tr("&Zoom"));
     miZoomGroup->setObjectName("miZoomGroup");
     auto* zooms = new QActionGroup(miZoomGroup);
     for (std::size_t i = 0; i < kZoomPercents.size(); ++i) {
         const int zoom = kZoomPercents[i];
-        miZoom[i] = Item(miZoomGroup, ("miZoom" + std::to_string(zoom)).c_str(), QString("%1 %").arg(zoom), true);
+        miZoom[i] = Item(miZoomGroup, ("miZoom" + std::to_string(zoom)).c_str(), tr("%1 %").arg(zoom), true);
         miZoom[i]->setData(zoom);
         zooms->addAction(miZoom[i]);
         connect(miZoom[i], &QAction::triggered, this, [this, item = miZoom[i]] { miZoomClick(item); });
@@ -121,19 +124,21 @@ void TfrmDravolt::CreateMenus()
     miZoom[0]->setChecked(true);
     CreateThemeMenu(options);
     options->addSeparator();
-    actFreeClick = Item(options, "actFreeClick", "&One Free Click", true);
-    actNoGuess = Item(options, "actNoGuess", "No &Guessing", true);
-    actKeyboardNavigation = Item(options, "actKeyboardNavigation", "&Keyboard Navigation", true);
-    actAnimate = Item(options, "actAnimate", "A&nimated Buttons", true);
-    actCornerToCorner = Item(options, "actCornerToCorner", "&Corner To Corner Mode", true);
+    actFreeClick = Item(options, "actFreeClick", tr("&One Free Click"), true);
+    actNoGuess = Item(options, "actNoGuess", tr("No &Guessing"), true);
+    actKeyboardNavigation = Item(options, "actKeyboardNavigation", tr("&Keyboard Navigation"), true);
+    actAnimate = Item(options, "actAnimate", tr("A&nimated Buttons"), true);
+    actCornerToCorner = Item(options, "actCornerToCorner", tr("&Corner To Corner Mode"), true);
     actCornerToCorner->setVisible(false);
-    actUndecided = Item(options, "actUndecided", "&Include (?) In Right-Click", true);
+    actUndecided = Item(options, "actUndecided", tr("&Include (?) In Right-Click"), true);
     actUndecided->setVisible(false);
     options->addSeparator();
     actSizeForXP = Item(options, "actSizeForXP", "n", true);
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    actAbout = Item(help, "actAbout", "&About...");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    actManual = Item(help, "actManual", tr("&Manual"));
+    actManual->setShortcut(QKeySequence(Qt::Key_F1));
+    actAbout = Item(help, "actAbout", tr("&About..."));
 
     connect(actNewGame, &QAction::triggered, this, &TfrmDravolt::actNewGameExecute);
     connect(actSize, &QAction::triggered, this, &TfrmDravolt::actSizeExecute);
@@ -155,6 +160,7 @@ void TfrmDravolt::CreateMenus()
     connect(actCornerToCorner, &QAction::triggered, this, &TfrmDravolt::actCornerToCornerExecute);
     connect(actUndecided, &QAction::triggered, this, &TfrmDravolt::actUndecidedExecute);
     connect(actSizeForXP, &QAction::triggered, this, &TfrmDravolt::actSizeForXPExecute);
+    connect(actManual, &QAction::triggered, this, [this] { ShowManual(this); });
     connect(actAbout, &QAction::triggered, this, &TfrmDravolt::actAboutExecute);
 }
 
@@ -172,7 +178,7 @@ void TfrmDravolt::CreatePanels()
     lblCounter = CounterLabel(pnlCounter);
     lblCounter->setObjectName("lblCounter");
     lblCounter->setText("1029");
-    btnNewGame = new QPushButton("Go", pnlTop);
+    btnNewGame = new QPushButton(tr("Go"), pnlTop);
     btnNewGame->setObjectName("btnNewGame");
     connect(btnNewGame, &QPushButton::clicked, this, &TfrmDravolt::actNewGameExecute);
     pnlTimer = Bevelled(pnlTop, QFrame::Sunken, 1);

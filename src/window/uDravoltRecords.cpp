@@ -7,6 +7,7 @@
 #include "dialogs/MessageBox.h"
 #include "dialogs/uBestTime.h"
 #include "dialogs/uGetName.h"
+#include "i18n/Translations.h"
 #include "settings/Filer.h"
 
 #include <QAction>
@@ -49,8 +50,8 @@ void TfrmDravolt::CheckBestTime()
         FollowBestTime(*tree, FSettings, size, sections);
     if (judged.Verdict == TBestTimeVerdict::Unreadable) {
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
-                       QString("The best time stored for %1 x %2 with %3 bombs is unreadable (\"%4\"), "
-                               "so this game cannot be compared with it.")
+                       tr("The best time stored for %1 x %2 with %3 bombs is unreadable (\"%4\"), "
+                          "so this game cannot be compared with it.")
                            .arg(Text(size.Height), Text(size.Width), Text(size.Bombs), Text(judged.StoredTime)));
         return;
     }
@@ -67,13 +68,13 @@ void TfrmDravolt::CheckBestTime()
             case TBestTimeSave::Stored: break;
             case TBestTimeSave::Beaten:
                 ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok,
-                               QString("Another Dravolt window has meanwhile stored an equal or better time for "
-                                       "%1 x %2 with %3 bombs, so that one stays the best time.")
+                               tr("Another Dravolt window has meanwhile stored an equal or better time for "
+                                  "%1 x %2 with %3 bombs, so that one stays the best time.")
                                    .arg(Text(size.Height), Text(size.Width), Text(size.Bombs)));
                 break;
             case TBestTimeSave::Failed:
                 ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
-                               "Could not save Dravolt.ini: the new best time is kept until the program closes.");
+                               tr("Could not save Dravolt.ini: the new best time is kept until the program closes."));
                 break;
             }
             if (tree)
@@ -92,7 +93,7 @@ bool TfrmDravolt::SaveSessionStats()
     bool save = actAutoSaveStats->isChecked();
     if (!save) {
         switch (ShowMessageBox(this, TMsgIcon::Question, TMsgButtons::YesNoCancel,
-                               "Would you like to save the stats for this session?")) {
+                               tr("Would you like to save the stats for this session?"))) {
         case TMsgResult::Yes: save = true; break;
         case TMsgResult::No: break;
         default: return false; // the close is abandoned
@@ -102,7 +103,7 @@ bool TfrmDravolt::SaveSessionStats()
         return true;
     // The file is read afresh: another run may have saved a session meanwhile.
     FHistory.Assign(OpenIniFile(kHistoryFile, "", [this](const std::string& text) {
-        ShowMessageBox(this, TMsgIcon::None, TMsgButtons::Ok, QString::fromStdString(text));
+        ShowMessageBox(this, TMsgIcon::None, TMsgButtons::Ok, CoreMessage(text));
     }));
     if (!FHistory.Open())
         return true;
@@ -112,7 +113,7 @@ bool TfrmDravolt::SaveSessionStats()
         [&](TIniStore& history) { WriteSession(history, *current->Games, FTime.LocalNow()); });
     if (!saved)
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
-                       "Could not save DravoltHistory.ini: the stats of this session are lost.");
+                       tr("Could not save DravoltHistory.ini: the stats of this session are lost."));
     return true;
 }
 
@@ -121,7 +122,7 @@ void TfrmDravolt::actBestTimeExecute()
     if (!FSettings.Open())
         return;
     TfrmBestTime dialog(this);
-    dialog.SetHeader({"Height", "Width", "Bombs", "Time", "Name"});
+    dialog.SetHeader({tr("Height"), tr("Width"), tr("Bombs"), tr("Time"), tr("Name")});
     dialog.SetColumnWidth(4, 200);
     if (!FBestTimes)
         FBestTimes = LoadBestTimes(FSettings);
@@ -139,7 +140,7 @@ void TfrmDravolt::actBestTimeExecute()
     // apart, under a title of their own.
     if (!FNoGuessBestTimes->empty()) {
         dialog.AddRow({});
-        dialog.AddTitleRow("Boards without guessing");
+        dialog.AddTitleRow(tr("Boards without guessing"));
         addRows(*FNoGuessBestTimes);
     }
     ExecDialog(dialog);
@@ -150,14 +151,14 @@ void TfrmDravolt::actViewStatsExecute()
     if (!FSettings.Open() || !FHistory.Open())
         return;
     if (FSessions.Empty()) {
-        ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok, "There are no stats for viewing.");
+        ShowMessageBox(this, TMsgIcon::Information, TMsgButtons::Ok, tr("There are no stats for viewing."));
         return;
     }
     TfrmBestTime dialog(this);
     dialog.SetMode(kViewStatMode);
     FStatsView = &dialog;
-    dialog.setWindowTitle("Stats");
-    dialog.SetHeader({"Game #", "Bombs Left", "Average", "Time"});
+    dialog.setWindowTitle(tr("Stats"));
+    dialog.SetHeader({tr("Game #"), tr("Bombs Left"), tr("Average"), tr("Time")});
     dialog.SetColumnWidth(1, 60);
     dialog.SetColumnWidth(4, 0);
     dialog.SetSessions(&FSessions, &FHistory);
@@ -184,7 +185,7 @@ void TfrmDravolt::actViewStatsExecute()
 void TfrmDravolt::actClearSessionStatExecute()
 {
     if (ShowMessageBox(FStatsView ? static_cast<QWidget*>(FStatsView) : this, TMsgIcon::Question, TMsgButtons::YesNo,
-                       "Are you sure you want to clear this session's stats ?") != TMsgResult::Yes)
+                       tr("Are you sure you want to clear this session's stats ?")) != TMsgResult::Yes)
         return;
     ClearCurrentSession(FSessions);
     if (FStatsView)

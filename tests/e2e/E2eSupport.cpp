@@ -117,6 +117,11 @@ TGame::TGame(const TXServer& x, const TOptions& options)
     env.insert("TZ", "UTC");
     if (FScale != 1)
         env.insert("QT_SCALE_FACTOR", QString::number(FScale));
+    if (!options.Lang.isEmpty()) {
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(name);
+        env.insert("LANG", options.Lang);
+    }
     env.insert("LSAN_OPTIONS", "suppressions=" DRAVOLT_LSAN_SUPPRESSIONS ":print_suppressions=0");
     if (!options.FakeTime.isEmpty()) {
         // A frozen wall clock deals a known layout; Qt's timers run on the
@@ -208,6 +213,11 @@ QMargins TGame::FrameExtents(unsigned long window) const
 
 QRect TGame::Geometry() const { return WindowGeometry(FWindow); }
 
+QString TGame::WindowName(unsigned long window) const
+{
+    return FX.Run("xdotool", {"getwindowname", QString::number(window)}).trimmed();
+}
+
 unsigned long TGame::OtherWindow() const
 {
     const QStringList ids =
@@ -292,11 +302,11 @@ bool TGame::AnswerNamePrompt(const QString& name) const
     return closed;
 }
 
-void TGame::ExitThroughTheMenu(int rows) const
+void TGame::ExitThroughTheMenu(const QString& exitKey) const
 {
-    Click(Geometry().topLeft() + QPoint(20, MenuHeight(rows) / 2));
+    Click(GameMenuOnScreen());
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    Key("x");
+    Key(exitKey);
 }
 
 bool TGame::WaitForPixel(QPoint screen, const QColor& colour, std::chrono::milliseconds timeout) const

@@ -55,6 +55,9 @@ public:
         QString Home = {};
         QString DataHome = {};
         int ScaleFactor = 1; // QT_SCALE_FACTOR: device pixels to a logical one
+        // The desktop's locale, as LANG (LANGUAGE, LC_ALL and LC_MESSAGES
+        // unset); empty: the environment's.
+        QString Lang = {};
     };
 
     TGame(const TXServer& x, const TOptions& options);
@@ -69,6 +72,8 @@ public:
     // logical ones times the scale factor.
     QRect Geometry() const;
     int MenuHeight(int rows) const { return Geometry().height() - Device(16 * rows + 65); }
+    // The "Game" menu's item, on the menu bar's first row.
+    QPoint GameMenuOnScreen() const { return Geometry().topLeft() + QPoint(Device(20), Device(9)); }
     int Device(int logical) const { return logical * FScale; }
     // The top-left pixel of a cell on screen.
     QPoint CellOnScreen(int col, int row, int rows) const;
@@ -91,8 +96,8 @@ public:
     void KeyUp(const QString& key) const;
     // Types the name into the name prompt that is opening and confirms it.
     bool AnswerNamePrompt(const QString& name) const;
-    // Game > Exit.
-    void ExitThroughTheMenu(int rows) const;
+    // Game > Exit, or the item of the Game menu with that accelerator.
+    void ExitThroughTheMenu(const QString& exitKey = "x") const;
 
     QImage Shot() const { return FX.Screenshot(); }
     QColor Pixel(QPoint screen) const { return Shot().pixelColor(screen); }
@@ -104,6 +109,7 @@ public:
     int ExitCode() const { return FProcess.exitCode(); }
     // Any other top-level window of the program (a dialog), or 0.
     unsigned long OtherWindow() const;
+    QString WindowName(unsigned long window) const;
     QRect WindowGeometry(unsigned long window) const;
     // The frame that the window manager put around a window, as it states it.
     QMargins FrameExtents(unsigned long window) const;

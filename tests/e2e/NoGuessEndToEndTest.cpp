@@ -76,7 +76,7 @@ TEST(NoGuessEndToEnd, AFirstClickOpensAnAreaAndLogicAloneWins)
     }
 
     ASSERT_TRUE(game.AnswerNamePrompt("Ann"));
-    game.ExitThroughTheMenu(kDown);
+    game.ExitThroughTheMenu();
     ASSERT_TRUE(game.WaitForExit());
     const QString settings = game.ReadFile("Dravolt.ini");
     EXPECT_TRUE(settings.contains("[noGuessSizes]\n[0]=9.12.22\n")) << settings.toStdString();

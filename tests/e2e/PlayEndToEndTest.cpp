@@ -87,7 +87,7 @@ protected:
     {
         ASSERT_TRUE(game->AnswerNamePrompt(name));
     }
-    void ExitThroughTheMenu() { game->ExitThroughTheMenu(field.Down()); }
+    void ExitThroughTheMenu() { game->ExitThroughTheMenu(); }
     // Flags every bomb next to an open number with right clicks, then plays
     // dual clicks and single clicks until the model says the game is won.
     void PlayToTheEndByMouse()
@@ -440,8 +440,9 @@ TEST_F(PlayTest, SizeDialogResizesTheWindow)
     x.Run("xdotool", {"type", "99"});
     game->Key("Return");
     ASSERT_TRUE(WaitFor([&] { return game->Geometry().width() == 16 * 30 + 22; }));
-    EXPECT_EQ(game->Geometry().height(), 16 * 16 + 65 + menu);
-    game->Click(game->Geometry().topLeft() + QPoint(20, menu / 2));
+    // At 10 columns the menus take two rows; at 30 they fit one.
+    EXPECT_EQ(game->Geometry().height(), 16 * 16 + 65 + menu / 2);
+    game->Click(game->GameMenuOnScreen());
     Pause(200);
     game->Key("x");
     ASSERT_TRUE(game->WaitForExit());

@@ -77,10 +77,10 @@ TEST(RecordsEndToEnd, TwoWindowsInOneFolderKeepBothRecordsAndTheOption)
 
         TGame& first = aClosesFirst ? a : b;
         TGame& second = aClosesFirst ? b : a;
-        first.ExitThroughTheMenu(aClosesFirst ? 10 : 12);
+        first.ExitThroughTheMenu();
         ASSERT_TRUE(first.WaitForExit());
         second.Focus();
-        second.ExitThroughTheMenu(aClosesFirst ? 12 : 10);
+        second.ExitThroughTheMenu();
         ASSERT_TRUE(second.WaitForExit());
 
         const QString settings = ReadText(folder, "Dravolt.ini");
@@ -126,7 +126,7 @@ TEST(RecordsEndToEnd, ThreeWindowsClosingInOneSecondSaveThreeSessions)
     }
     for (auto& game : games) {
         game->Focus();
-        game->ExitThroughTheMenu(10);
+        game->ExitThroughTheMenu();
     }
     for (auto& game : games)
         ASSERT_TRUE(game->WaitForExit());
@@ -199,7 +199,7 @@ TEST(RecordsEndToEnd, TheClockStaysAt9999)
     EXPECT_TRUE(clockStopped());
     game.Click(cell(bomb + 2)); // opens the rest: the win
     ASSERT_TRUE(game.AnswerNamePrompt("Max"));
-    game.ExitThroughTheMenu(kRows);
+    game.ExitThroughTheMenu();
     ASSERT_TRUE(game.WaitForExit());
 
     EXPECT_TRUE(game.ReadFile("Dravolt.ini").contains("[times]\n[0]=9999\n")) << game.ReadFile("Dravolt.ini").toStdString();

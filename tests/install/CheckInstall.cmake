@@ -9,14 +9,14 @@ if(NOT result EQUAL 0)
 endif()
 foreach(path ${BINDIR}/dravolt ${BINDIR}/dravolt-launcher ${BINDIR}/dravolt-boards share/applications/org.dravolt.Dravolt.desktop
              share/metainfo/org.dravolt.Dravolt.metainfo.xml share/doc/dravolt/README.md
-             share/icons/hicolor/scalable/apps/dravolt.svg share/icons/hicolor/48x48/apps/dravolt.png
-             share/icons/hicolor/256x256/apps/dravolt.png share/man/man6/dravolt.6.gz)
+             share/icons/hicolor/scalable/apps/org.dravolt.Dravolt.svg share/icons/hicolor/48x48/apps/org.dravolt.Dravolt.png
+             share/icons/hicolor/256x256/apps/org.dravolt.Dravolt.png share/doc/dravolt/manual/manual.html share/man/man6/dravolt.6.gz)
   if(NOT EXISTS "${PREFIX}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()
 endforeach()
 file(READ "${PREFIX}/share/applications/org.dravolt.Dravolt.desktop" entry)
-foreach(line "Type=Application" "Exec=dravolt-launcher" "Icon=dravolt" "Categories=Game;LogicGame;")
+foreach(line "Type=Application" "Exec=dravolt-launcher" "Icon=org.dravolt.Dravolt" "Categories=Game;LogicGame;Qt;")
   string(FIND "${entry}" "${line}" found)
   if(found EQUAL -1)
     message(FATAL_ERROR "the desktop entry lacks ${line}")

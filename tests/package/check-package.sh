@@ -37,6 +37,13 @@ diff -u "$work/expected" "$work/contents" || fail "the package's files differ fr
 [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "section $(dpkg-deb -f "$deb" Section), not games"
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libc6* ]] || fail "dependencies not worked out from the libraries: $depends"
+# The fonts the field and the counters are drawn with, Qt's translations and
+# its SVG support are no libraries of the program: they are named.
+for needed in fonts-dejavu-core fonts-liberation2 qt6-translations-l10n libqt6svg6; do
+  [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
+done
+[[ $(dpkg-deb -f "$deb" Recommends) == *fonts-noto-cjk* ]] || fail "Recommends lacks fonts-noto-cjk"
+[[ $(dpkg-deb -f "$deb" Maintainer) != *dravolt.org* ]] || fail "the maintainer's address is a placeholder"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
@@ -56,6 +63,22 @@ program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 [[ -x $root/usr/games/$program ]] || fail "the desktop entry starts $program, which is not in /usr/games"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [[ -f $root/usr/share/icons/hicolor/scalable/apps/$icon.svg ]] || fail "the desktop entry's icon $icon has no SVG"
+# Every language of the game is in the desktop entry and the metadata, and
+# the program carries its translations.
+for language in cs de es fr it ja nl pl pt_BR ru uk zh_CN; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$language\]=" "$entry" || fail "the desktop entry lacks $key[$language]"
+  done
+  grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "the metadata lacks a $language summary"
+  grep -q "<p xml:lang=\"$language\">" "$metainfo" || fail "the metadata lacks a $language description"
+  # Resource names are stored in UTF-16, one zero byte before each letter.
+  name=$(printf '%s' "dravolt_$language.qm" | sed 's/./\\x00&/g')
+  LC_ALL=C grep -qaP "$name" "$root/usr/games/dravolt" || fail "the program carries no $language translation"
+done
+grep -q '^StartupNotify=true$' "$entry" || fail "the desktop entry lacks StartupNotify=true"
+if grep -q 'https\?://' "$metainfo"; then
+  fail "the metadata points at an address: $(grep -o 'https\?://[^<]*' "$metainfo")"
+fi
 grep -q "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo" ||
   fail "the metadata does not launch $(basename "$entry")"
 

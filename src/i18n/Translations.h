@@ -1,0 +1,32 @@
+// The player's language: the game's own texts and Qt's.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+class QCoreApplication;
+
+// The languages the game speaks besides English, as the names of their
+// translation files ("de", "pt_BR").
+QStringList GameLanguages();
+
+// The first of the desktop's languages that the game speaks, or an empty
+// string when English comes first or none of them is known.
+QString ChooseLanguage(const QStringList& uiLanguages);
+
+// Installs the translations of `language` (one of GameLanguages()) on `app`:
+// the game's and Qt's own. Returns false when the game's could not be loaded.
+bool InstallTranslations(QCoreApplication& app, const QString& language);
+
+// The language last installed; empty for English.
+QString CurrentLanguage();
+
+// InstallTranslations for the desktop's languages; returns the language chosen.
+QString InstallDesktopTranslations(QCoreApplication& app);
+
+// A message of the toolkit-free core (which cannot mark its texts for
+// translation itself) in the player's language.
+QString CoreMessage(const std::string& text);

@@ -1,0 +1,35 @@
+# Fails when a translation is not complete: lupdate is run over the sources
+# on copies of the .ts files, so that a text the sources gained shows up as
+# unfinished and one they lost as vanished or obsolete.
+#   cmake -DLUPDATE=... -DWORK_DIR=... -DTS_FILES=a.ts;b.ts -DSOURCES=x.cpp;y.h -P CheckTranslations.cmake
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+set(copies)
+foreach(ts IN LISTS TS_FILES)
+  get_filename_component(name ${ts} NAME)
+  file(COPY_FILE ${ts} ${WORK_DIR}/${name})
+  list(APPEND copies ${WORK_DIR}/${name})
+endforeach()
+execute_process(COMMAND ${LUPDATE} -silent -locations none ${SOURCES} -ts ${copies}
+                RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "lupdate failed (${status})")
+endif()
+
+set(faults 0)
+foreach(copy IN LISTS copies)
+  get_filename_component(name ${copy} NAME)
+  file(STRINGS ${copy} lines)
+  set(source "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "<source>(.*)</source>")
+      set(source "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "type=\"(unfinished|obsolete|vanished)\"" OR line MATCHES "<translation></translation>")
+      message(SEND_ERROR "${name}: \"${source}\": ${CMAKE_MATCH_1}")
+      math(EXPR faults "${faults} + 1")
+    endif()
+  endforeach()
+endforeach()
+if(faults GREATER 0)
+  message(FATAL_ERROR "${faults} texts not translated as the sources have them")
+endif()

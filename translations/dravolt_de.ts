@@ -1,0 +1,504 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Filer</name>
+    <message>
+        <source>Could not create ini file</source>
+        <translation>Die ini-Datei konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Could not open ini file.</source>
+        <translation>Die ini-Datei konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TManual</name>
+    <message>
+        <source>Dravolt Manual</source>
+        <translation>Dravolt-Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Game | Size</source>
+        <translation>Spiel | Größe</translation>
+    </message>
+    <message>
+        <source>  The field can be smaller or larger than usual: from width 10 and height 1 up to width 100 and height 60.</source>
+        <translation>  Das Spielfeld kann kleiner oder größer als üblich sein: von 10 Spalten und 1 Zeile bis zu 100 Spalten und 60 Zeilen.</translation>
+    </message>
+    <message>
+        <source>Game | Best Times</source>
+        <translation>Spiel | Bestzeiten</translation>
+    </message>
+    <message>
+        <source>  This keeps a history of all best times for all possible height-width-bomb count combinations.</source>
+        <translation>  Hier werden alle Bestzeiten für jede mögliche Kombination aus Höhe, Breite und Minenzahl festgehalten.</translation>
+    </message>
+    <message>
+        <source>Game | Session Stats</source>
+        <translation>Spiel | Sitzungsstatistik</translation>
+    </message>
+    <message>
+        <source>  Stats! Keeps track of all your times and numbers for your current session.</source>
+        <translation>  Statistik! Hält alle Zeiten und Zahlen der laufenden Sitzung fest.</translation>
+    </message>
+    <message>
+        <source>Actions | Undo</source>
+        <translation>Aktionen | Rückgängig</translation>
+    </message>
+    <message>
+        <source>  Undo! If you &apos;accidentally&apos; clicked a bomb, you can restore the game to state it was before you made that fatal click.</source>
+        <translation>  Rückgängig! Wer „versehentlich“ auf eine Mine geklickt hat, kann das Spiel auf den Stand vor diesem verhängnisvollen Klick zurücksetzen.</translation>
+    </message>
+    <message>
+        <source>Options | Set Background</source>
+        <translation>Optionen | Hintergrund festlegen</translation>
+    </message>
+    <message>
+        <source>  You can choose a picture to show when you win the game. You can have the pic display normally, or you can have it stretch (play and see what I mean).</source>
+        <translation>  Sie können ein Bild wählen, das bei einem Sieg erscheint. Es kann in normaler Größe gezeigt oder gestreckt werden (einfach ausprobieren).</translation>
+    </message>
+    <message>
+        <source>Options | Show Numbers When Game Over</source>
+        <translation>Optionen | Zahlen bei Spielende aufdecken</translation>
+    </message>
+    <message>
+        <source>  All the unclicked squares will be exposed to show what was underneath.</source>
+        <translation>  Alle nicht angeklickten Felder werden aufgedeckt und zeigen, was darunter lag.</translation>
+    </message>
+    <message>
+        <source>Options | Auto-Save Current Session Stats</source>
+        <translation>Optionen | Sitzungsstatistik automatisch speichern</translation>
+    </message>
+    <message>
+        <source>  With this option on, your stats for the current session will be automatically saved. (otherwise you will get a prompt).</source>
+        <translation>  Ist diese Option eingeschaltet, wird die Statistik der laufenden Sitzung automatisch gespeichert (sonst werden Sie gefragt).</translation>
+    </message>
+    <message>
+        <source>Options | One Free Click</source>
+        <translation>Optionen | Erster Klick geschenkt</translation>
+    </message>
+    <message>
+        <source>  The game will imitate doing one &apos;safe&apos; click for you when the game starts to expose a square.</source>
+        <translation>  Das Spiel führt zu Beginn einen „sicheren“ Klick für Sie aus und deckt so ein Feld auf.</translation>
+    </message>
+    <message>
+        <source>Options | Keyboard Navigation</source>
+        <translation>Optionen | Tastatursteuerung</translation>
+    </message>
+    <message>
+        <source>  This allows you to play the game without using the mouse. A single blue highlight square will appear.</source>
+        <translation>  Damit lässt sich das Spiel ohne Maus spielen. Ein einzelnes blau hervorgehobenes Feld erscheint.</translation>
+    </message>
+    <message>
+        <source>  - use the arrow keys to move the blue square around.</source>
+        <translation>  - Mit den Pfeiltasten bewegen Sie das blaue Feld.</translation>
+    </message>
+    <message>
+        <source>  - &apos;S&apos; imitates a single-click.</source>
+        <translation>  - „S“ entspricht einem einfachen Klick.</translation>
+    </message>
+    <message>
+        <source>  - &apos;D&apos; imitates a double-click.</source>
+        <translation>  - „D“ entspricht einem Doppelklick.</translation>
+    </message>
+    <message>
+        <source>  - &apos;F&apos; imitates adding or removing a flag.</source>
+        <translation>  - „F“ setzt oder entfernt eine Flagge.</translation>
+    </message>
+    <message>
+        <source>  - Spacebar imitates clicking the Go button.</source>
+        <translation>  - Die Leertaste entspricht einem Klick auf „Los“.</translation>
+    </message>
+    <message>
+        <source>  (Note, I recommend turning off Animated Buttons when in this mode.</source>
+        <translation>  (Hinweis: In diesem Modus empfiehlt es sich, „Animierte Felder“ auszuschalten.</translation>
+    </message>
+    <message>
+        <source>Options | Animated Buttons</source>
+        <translation>Optionen | Animierte Felder</translation>
+    </message>
+    <message>
+        <source>  Animated buttons only give the squares the familiar pressed look while a mouse button is held; if you do not care for it, turn them off here.</source>
+        <translation>  Animierte Felder zeigen nur den gewohnten gedrückten Zustand, solange eine Maustaste gehalten wird; wer darauf verzichten möchte, schaltet sie hier aus.</translation>
+    </message>
+    <message>
+        <source> -- Records a history of games all games played.</source>
+        <translation> -- Zeichnet alle gespielten Spiele auf.</translation>
+    </message>
+    <message>
+        <source> -- Larger customizable sizes.</source>
+        <translation> -- Größere, frei wählbare Spielfelder.</translation>
+    </message>
+    <message>
+        <source> -- Saves best time for all sizes.</source>
+        <translation> -- Speichert die Bestzeit für jede Größe.</translation>
+    </message>
+    <message>
+        <source> -- Can have a background image.</source>
+        <translation> -- Ein Hintergrundbild ist möglich.</translation>
+    </message>
+    <message>
+        <source> -- Records a time up to 9999 seconds.</source>
+        <translation> -- Zeiten bis zu 9999 Sekunden.</translation>
+    </message>
+    <message>
+        <source> -- Option to expose one slot when game starts.</source>
+        <translation> -- Option, zu Spielbeginn ein Feld aufzudecken.</translation>
+    </message>
+    <message>
+        <source> -- Option to highlight area that has successfully been cleared.</source>
+        <translation> -- Option, erfolgreich geräumte Bereiche hervorzuheben.</translation>
+    </message>
+    <message>
+        <source> -- Can use the keyboard to play: S = single click, D = dual click, F = flag a bomb.</source>
+        <translation> -- Spielbar mit der Tastatur: S = einfacher Klick, D = Doppelklick, F = Mine markieren.</translation>
+    </message>
+    <message>
+        <source> -- Please report any bugs.</source>
+        <translation> -- Bitte melden Sie alle Fehler.</translation>
+    </message>
+    <message>
+        <source> -- Provide (?) as a right-click option.</source>
+        <translation> -- (?) als Möglichkeit beim Rechtsklick anbieten.</translation>
+    </message>
+    <message>
+        <source> -- Give the user some standard sizes to choose from.</source>
+        <translation> -- Einige Standardgrößen zur Auswahl stellen.</translation>
+    </message>
+    <message>
+        <source> -- Import best times from another user&apos;s ini.</source>
+        <translation> -- Bestzeiten aus der ini-Datei eines anderen Benutzers übernehmen.</translation>
+    </message>
+    <message>
+        <source> -- Optimize window size depending on background image size.</source>
+        <translation> -- Fenstergröße an die Größe des Hintergrundbilds anpassen.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Specs</source>
+        <translation>Merkmale</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Schlecht</translation>
+    </message>
+    <message>
+        <source>TODO</source>
+        <translation>Geplant</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBackground</name>
+    <message>
+        <source>Either the path or the file name entered in the %1 field is incorrect.</source>
+        <translation>Der Pfad oder der Dateiname im Feld „%1“ ist nicht korrekt.</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>No Background</source>
+        <translation>Kein Hintergrund</translation>
+    </message>
+    <message>
+        <source>Show Default Background On Win</source>
+        <translation>Beim Sieg Standardhintergrund zeigen</translation>
+    </message>
+    <message>
+        <source>Show Custom Background On Win</source>
+        <translation>Beim Sieg eigenen Hintergrund zeigen</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Stretch Background To Fit Window</source>
+        <translation>Hintergrund auf Fenstergröße strecken</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBestTime</name>
+    <message>
+        <source>Best Times</source>
+        <translation>Bestzeiten</translation>
+    </message>
+    <message>
+        <source>Session:</source>
+        <translation>Sitzung:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDravolt</name>
+    <message>
+        <source>This will stop your current game. Continue ?</source>
+        <translation>Damit wird das laufende Spiel beendet. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Could not open Dravolt.ini</source>
+        <translation>Dravolt.ini konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>No board that logic alone can clear was found in time for this field, so this one may need a guess.</source>
+        <translation>Für dieses Spielfeld wurde nicht rechtzeitig eine Verteilung gefunden, die sich allein durch Logik lösen lässt; hier muss eventuell geraten werden.</translation>
+    </message>
+    <message>
+        <source>Could not save Dravolt.ini: the settings changed during this session are lost.</source>
+        <translation>Dravolt.ini konnte nicht gespeichert werden: Die in dieser Sitzung geänderten Einstellungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Size...</source>
+        <translation>&amp;Größe...</translation>
+    </message>
+    <message>
+        <source>&amp;Best Times...</source>
+        <translation>Best&amp;zeiten...</translation>
+    </message>
+    <message>
+        <source>S&amp;ession Stats...</source>
+        <translation>Sitzungs&amp;statistik...</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar Current Session Stats</source>
+        <translation>Aktuelle Sitzungsstatistik &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Minimize</source>
+        <translation>&amp;Minimieren</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Aktionen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Set Background...</source>
+        <translation>&amp;Hintergrund festlegen...</translation>
+    </message>
+    <message>
+        <source>S&amp;how Numbers When Game Over</source>
+        <translation>&amp;Zahlen bei Spielende aufdecken</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Save Current Session Stats</source>
+        <translation>Sitzungsstatistik automatisch &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Flag Marker</source>
+        <translation>&amp;Flaggensymbol</translation>
+    </message>
+    <message>
+        <source>&amp;Flag</source>
+        <translation>&amp;Flagge</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>Zoo&amp;m</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>&amp;One Free Click</source>
+        <translation>&amp;Erster Klick geschenkt</translation>
+    </message>
+    <message>
+        <source>No &amp;Guessing</source>
+        <translation>&amp;Ohne Raten</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Navigation</source>
+        <translation>&amp;Tastatursteuerung</translation>
+    </message>
+    <message>
+        <source>A&amp;nimated Buttons</source>
+        <translation>&amp;Animierte Felder</translation>
+    </message>
+    <message>
+        <source>&amp;Corner To Corner Mode</source>
+        <translation>&amp;Von Ecke zu Ecke</translation>
+    </message>
+    <message>
+        <source>&amp;Include (?) In Right-Click</source>
+        <translation>(?) beim Rechtsklick an&amp;bieten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
+        <translation>Die gespeicherte Bestzeit für %1 × %2 mit %3 Minen ist unlesbar („%4“), daher kann dieses Spiel nicht mit ihr verglichen werden.</translation>
+    </message>
+    <message>
+        <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
+        <translation>Ein anderes Dravolt-Fenster hat inzwischen eine gleich gute oder bessere Zeit für %1 × %2 mit %3 Minen gespeichert; sie bleibt die Bestzeit.</translation>
+    </message>
+    <message>
+        <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
+        <translation>Dravolt.ini konnte nicht gespeichert werden: Die neue Bestzeit bleibt bis zum Beenden des Programms erhalten.</translation>
+    </message>
+    <message>
+        <source>Would you like to save the stats for this session?</source>
+        <translation>Möchten Sie die Statistik dieser Sitzung speichern?</translation>
+    </message>
+    <message>
+        <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
+        <translation>DravoltHistory.ini konnte nicht gespeichert werden: Die Statistik dieser Sitzung geht verloren.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Bombs</source>
+        <translation>Minen</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Boards without guessing</source>
+        <translation>Spielfelder ohne Raten</translation>
+    </message>
+    <message>
+        <source>There are no stats for viewing.</source>
+        <translation>Es gibt keine Statistik zum Anzeigen.</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Game #</source>
+        <translation>Spiel Nr.</translation>
+    </message>
+    <message>
+        <source>Bombs Left</source>
+        <translation>Minen übrig</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear this session&apos;s stats ?</source>
+        <translation>Möchten Sie die Statistik dieser Sitzung wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmGetName</name>
+    <message>
+        <source>Best Time !</source>
+        <translation>Bestzeit!</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSize</name>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Bombs:</source>
+        <translation>&amp;Minen:</translation>
+    </message>
+</context>
+</TS>

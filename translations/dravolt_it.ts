@@ -1,0 +1,504 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Filer</name>
+    <message>
+        <source>Could not create ini file</source>
+        <translation>Impossibile creare il file ini</translation>
+    </message>
+    <message>
+        <source>Could not open ini file.</source>
+        <translation>Impossibile aprire il file ini.</translation>
+    </message>
+</context>
+<context>
+    <name>TManual</name>
+    <message>
+        <source>Dravolt Manual</source>
+        <translation>Manuale di Dravolt</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>version 1.0</source>
+        <translation>versione 1.0</translation>
+    </message>
+    <message>
+        <source>Game | Size</source>
+        <translation>Partita | Dimensioni</translation>
+    </message>
+    <message>
+        <source>  The field can be smaller or larger than usual: from width 10 and height 1 up to width 100 and height 60.</source>
+        <translation>  Il campo può essere più piccolo o più grande del solito: da 10 colonne e 1 riga fino a 100 colonne e 60 righe.</translation>
+    </message>
+    <message>
+        <source>Game | Best Times</source>
+        <translation>Partita | Migliori tempi</translation>
+    </message>
+    <message>
+        <source>  This keeps a history of all best times for all possible height-width-bomb count combinations.</source>
+        <translation>  Conserva la cronologia di tutti i migliori tempi per ogni combinazione possibile di altezza, larghezza e numero di mine.</translation>
+    </message>
+    <message>
+        <source>Game | Session Stats</source>
+        <translation>Partita | Statistiche della sessione</translation>
+    </message>
+    <message>
+        <source>  Stats! Keeps track of all your times and numbers for your current session.</source>
+        <translation>  Statistiche! Tiene traccia di tutti i tuoi tempi e risultati della sessione in corso.</translation>
+    </message>
+    <message>
+        <source>Actions | Undo</source>
+        <translation>Azioni | Annulla</translation>
+    </message>
+    <message>
+        <source>  Undo! If you &apos;accidentally&apos; clicked a bomb, you can restore the game to state it was before you made that fatal click.</source>
+        <translation>  Annulla! Se hai cliccato "per sbaglio" su una mina, puoi riportare la partita allo stato precedente a quel clic fatale.</translation>
+    </message>
+    <message>
+        <source>Options | Set Background</source>
+        <translation>Opzioni | Imposta sfondo</translation>
+    </message>
+    <message>
+        <source>  You can choose a picture to show when you win the game. You can have the pic display normally, or you can have it stretch (play and see what I mean).</source>
+        <translation>  Puoi scegliere un'immagine da mostrare quando vinci. L'immagine può apparire a grandezza naturale o adattata alla finestra (prova e vedrai).</translation>
+    </message>
+    <message>
+        <source>Options | Show Numbers When Game Over</source>
+        <translation>Opzioni | Mostra i numeri a fine partita</translation>
+    </message>
+    <message>
+        <source>  All the unclicked squares will be exposed to show what was underneath.</source>
+        <translation>  Tutte le caselle non scoperte vengono rivelate per mostrare cosa nascondevano.</translation>
+    </message>
+    <message>
+        <source>Options | Auto-Save Current Session Stats</source>
+        <translation>Opzioni | Salva automaticamente le statistiche</translation>
+    </message>
+    <message>
+        <source>  With this option on, your stats for the current session will be automatically saved. (otherwise you will get a prompt).</source>
+        <translation>  Con questa opzione attiva, le statistiche della sessione in corso vengono salvate automaticamente (altrimenti ti verrà chiesto).</translation>
+    </message>
+    <message>
+        <source>Options | One Free Click</source>
+        <translation>Opzioni | Un clic gratis</translation>
+    </message>
+    <message>
+        <source>  The game will imitate doing one &apos;safe&apos; click for you when the game starts to expose a square.</source>
+        <translation>  All'inizio della partita il gioco fa per te un clic "sicuro" che scopre una casella.</translation>
+    </message>
+    <message>
+        <source>Options | Keyboard Navigation</source>
+        <translation>Opzioni | Navigazione da tastiera</translation>
+    </message>
+    <message>
+        <source>  This allows you to play the game without using the mouse. A single blue highlight square will appear.</source>
+        <translation>  Permette di giocare senza mouse. Compare un'unica casella evidenziata in blu.</translation>
+    </message>
+    <message>
+        <source>  - use the arrow keys to move the blue square around.</source>
+        <translation>  - le frecce spostano la casella blu.</translation>
+    </message>
+    <message>
+        <source>  - &apos;S&apos; imitates a single-click.</source>
+        <translation>  - "S" equivale a un clic singolo.</translation>
+    </message>
+    <message>
+        <source>  - &apos;D&apos; imitates a double-click.</source>
+        <translation>  - "D" equivale a un doppio clic.</translation>
+    </message>
+    <message>
+        <source>  - &apos;F&apos; imitates adding or removing a flag.</source>
+        <translation>  - "F" mette o toglie una bandierina.</translation>
+    </message>
+    <message>
+        <source>  - Spacebar imitates clicking the Go button.</source>
+        <translation>  - la barra spaziatrice equivale a premere il pulsante Via.</translation>
+    </message>
+    <message>
+        <source>  (Note, I recommend turning off Animated Buttons when in this mode.</source>
+        <translation>  (Consiglio: in questa modalità conviene disattivare i pulsanti animati.</translation>
+    </message>
+    <message>
+        <source>Options | Animated Buttons</source>
+        <translation>Opzioni | Pulsanti animati</translation>
+    </message>
+    <message>
+        <source>  Animated buttons only give the squares the familiar pressed look while a mouse button is held; if you do not care for it, turn them off here.</source>
+        <translation>  I pulsanti animati danno alle caselle il consueto aspetto premuto solo mentre si tiene premuto un tasto del mouse; se non ti interessa, disattivali qui.</translation>
+    </message>
+    <message>
+        <source> -- Records a history of games all games played.</source>
+        <translation> -- Registra la cronologia di tutte le partite giocate.</translation>
+    </message>
+    <message>
+        <source> -- Larger customizable sizes.</source>
+        <translation> -- Dimensioni personalizzabili più grandi.</translation>
+    </message>
+    <message>
+        <source> -- Saves best time for all sizes.</source>
+        <translation> -- Salva il miglior tempo per ogni dimensione.</translation>
+    </message>
+    <message>
+        <source> -- Can have a background image.</source>
+        <translation> -- Può avere un'immagine di sfondo.</translation>
+    </message>
+    <message>
+        <source> -- Records a time up to 9999 seconds.</source>
+        <translation> -- Cronometra fino a 9999 secondi.</translation>
+    </message>
+    <message>
+        <source> -- Option to expose one slot when game starts.</source>
+        <translation> -- Opzione per scoprire una casella all'inizio della partita.</translation>
+    </message>
+    <message>
+        <source> -- Option to highlight area that has successfully been cleared.</source>
+        <translation> -- Opzione per evidenziare l'area sminata con successo.</translation>
+    </message>
+    <message>
+        <source> -- Can use the keyboard to play: S = single click, D = dual click, F = flag a bomb.</source>
+        <translation> -- Si può giocare con la tastiera: S = clic singolo, D = doppio clic, F = segna una mina.</translation>
+    </message>
+    <message>
+        <source> -- Please report any bugs.</source>
+        <translation> -- Per favore segnala qualsiasi errore.</translation>
+    </message>
+    <message>
+        <source> -- Provide (?) as a right-click option.</source>
+        <translation> -- Offrire (?) nel clic destro.</translation>
+    </message>
+    <message>
+        <source> -- Give the user some standard sizes to choose from.</source>
+        <translation> -- Proporre alcune dimensioni standard tra cui scegliere.</translation>
+    </message>
+    <message>
+        <source> -- Import best times from another user&apos;s ini.</source>
+        <translation> -- Importare i migliori tempi dal file ini di un altro utente.</translation>
+    </message>
+    <message>
+        <source> -- Optimize window size depending on background image size.</source>
+        <translation> -- Adattare la dimensione della finestra a quella dell'immagine di sfondo.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Specs</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Pregi</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Difetti</translation>
+    </message>
+    <message>
+        <source>TODO</source>
+        <translation>Da fare</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBackground</name>
+    <message>
+        <source>Either the path or the file name entered in the %1 field is incorrect.</source>
+        <translation>Il percorso o il nome del file inserito nel campo "%1" non è corretto.</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Sfondo</translation>
+    </message>
+    <message>
+        <source>No Background</source>
+        <translation>Nessuno sfondo</translation>
+    </message>
+    <message>
+        <source>Show Default Background On Win</source>
+        <translation>Mostra lo sfondo predefinito alla vittoria</translation>
+    </message>
+    <message>
+        <source>Show Custom Background On Win</source>
+        <translation>Mostra uno sfondo personale alla vittoria</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Immagine:</translation>
+    </message>
+    <message>
+        <source>Stretch Background To Fit Window</source>
+        <translation>Adatta lo sfondo alla finestra</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBestTime</name>
+    <message>
+        <source>Best Times</source>
+        <translation>Migliori tempi</translation>
+    </message>
+    <message>
+        <source>Session:</source>
+        <translation>Sessione:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDravolt</name>
+    <message>
+        <source>This will stop your current game. Continue ?</source>
+        <translation>La partita in corso verrà interrotta. Continuare?</translation>
+    </message>
+    <message>
+        <source>Could not open Dravolt.ini</source>
+        <translation>Impossibile aprire Dravolt.ini</translation>
+    </message>
+    <message>
+        <source>No board that logic alone can clear was found in time for this field, so this one may need a guess.</source>
+        <translation>Non è stato trovato in tempo uno schema risolvibile con la sola logica per questo campo, quindi questo potrebbe richiedere di tirare a indovinare.</translation>
+    </message>
+    <message>
+        <source>Could not save Dravolt.ini: the settings changed during this session are lost.</source>
+        <translation>Impossibile salvare Dravolt.ini: le impostazioni modificate in questa sessione andranno perse.</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partita</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>&amp;Size...</source>
+        <translation>&amp;Dimensioni...</translation>
+    </message>
+    <message>
+        <source>&amp;Best Times...</source>
+        <translation>&amp;Migliori tempi...</translation>
+    </message>
+    <message>
+        <source>S&amp;ession Stats...</source>
+        <translation>&amp;Statistiche della sessione...</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar Current Session Stats</source>
+        <translation>&amp;Cancella statistiche della sessione</translation>
+    </message>
+    <message>
+        <source>&amp;Minimize</source>
+        <translation>Rid&amp;uci a icona</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Azioni</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Set Background...</source>
+        <translation>Imposta &amp;sfondo...</translation>
+    </message>
+    <message>
+        <source>S&amp;how Numbers When Game Over</source>
+        <translation>Mostra i &amp;numeri a fine partita</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Save Current Session Stats</source>
+        <translation>Salva &amp;automaticamente le statistiche</translation>
+    </message>
+    <message>
+        <source>&amp;Flag Marker</source>
+        <translation>&amp;Marcatore</translation>
+    </message>
+    <message>
+        <source>&amp;Flag</source>
+        <translation>&amp;Bandierina</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;One Free Click</source>
+        <translation>Un &amp;clic gratis</translation>
+    </message>
+    <message>
+        <source>No &amp;Guessing</source>
+        <translation>Senza &amp;tirare a indovinare</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Navigation</source>
+        <translation>Navigazione da tast&amp;iera</translation>
+    </message>
+    <message>
+        <source>A&amp;nimated Buttons</source>
+        <translation>&amp;Pulsanti animati</translation>
+    </message>
+    <message>
+        <source>&amp;Corner To Corner Mode</source>
+        <translation>Modalità &amp;da angolo ad angolo</translation>
+    </message>
+    <message>
+        <source>&amp;Include (?) In Right-Click</source>
+        <translation>Includi (?) nel clic dest&amp;ro</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;iuto</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Informazioni...</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
+        <translation>Il miglior tempo salvato per %1 × %2 con %3 mine è illeggibile ("%4"), quindi questa partita non può essere confrontata.</translation>
+    </message>
+    <message>
+        <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
+        <translation>Un'altra finestra di Dravolt ha nel frattempo salvato un tempo uguale o migliore per %1 × %2 con %3 mine, che resta quindi il miglior tempo.</translation>
+    </message>
+    <message>
+        <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
+        <translation>Impossibile salvare Dravolt.ini: il nuovo miglior tempo viene conservato fino alla chiusura del programma.</translation>
+    </message>
+    <message>
+        <source>Would you like to save the stats for this session?</source>
+        <translation>Vuoi salvare le statistiche di questa sessione?</translation>
+    </message>
+    <message>
+        <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
+        <translation>Impossibile salvare DravoltHistory.ini: le statistiche di questa sessione andranno perse.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Bombs</source>
+        <translation>Mine</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Boards without guessing</source>
+        <translation>Schemi senza indovinare</translation>
+    </message>
+    <message>
+        <source>There are no stats for viewing.</source>
+        <translation>Non ci sono statistiche da visualizzare.</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Game #</source>
+        <translation>Partita n.</translation>
+    </message>
+    <message>
+        <source>Bombs Left</source>
+        <translation>Mine rimaste</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear this session&apos;s stats ?</source>
+        <translation>Vuoi davvero cancellare le statistiche di questa sessione?</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuale</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmGetName</name>
+    <message>
+        <source>Best Time !</source>
+        <translation>Miglior tempo!</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSize</name>
+    <message>
+        <source>Size</source>
+        <translation>Dimensioni</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Altezza:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Larghezza:</translation>
+    </message>
+    <message>
+        <source>&amp;Bombs:</source>
+        <translation>&amp;Mine:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,504 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>Filer</name>
+    <message>
+        <source>Could not create ini file</source>
+        <translation>ini ファイルを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Could not open ini file.</source>
+        <translation>ini ファイルを開けませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>TManual</name>
+    <message>
+        <source>Dravolt Manual</source>
+        <translation>Dravolt マニュアル</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>version 1.0</source>
+        <translation>バージョン 1.0</translation>
+    </message>
+    <message>
+        <source>Game | Size</source>
+        <translation>ゲーム | サイズ</translation>
+    </message>
+    <message>
+        <source>  The field can be smaller or larger than usual: from width 10 and height 1 up to width 100 and height 60.</source>
+        <translation>  フィールドは通常より小さくも大きくもできます。幅 10・高さ 1 から幅 100・高さ 60 までです。</translation>
+    </message>
+    <message>
+        <source>Game | Best Times</source>
+        <translation>ゲーム | ベストタイム</translation>
+    </message>
+    <message>
+        <source>  This keeps a history of all best times for all possible height-width-bomb count combinations.</source>
+        <translation>  高さ・幅・地雷数のあらゆる組み合わせについて、ベストタイムの記録をすべて残します。</translation>
+    </message>
+    <message>
+        <source>Game | Session Stats</source>
+        <translation>ゲーム | セッション統計</translation>
+    </message>
+    <message>
+        <source>  Stats! Keeps track of all your times and numbers for your current session.</source>
+        <translation>  統計です！現在のセッションのタイムと成績をすべて記録します。</translation>
+    </message>
+    <message>
+        <source>Actions | Undo</source>
+        <translation>操作 | 元に戻す</translation>
+    </message>
+    <message>
+        <source>  Undo! If you &apos;accidentally&apos; clicked a bomb, you can restore the game to state it was before you made that fatal click.</source>
+        <translation>  元に戻す！「うっかり」地雷をクリックしてしまっても、その致命的なクリックの前の状態にゲームを戻せます。</translation>
+    </message>
+    <message>
+        <source>Options | Set Background</source>
+        <translation>オプション | 背景の設定</translation>
+    </message>
+    <message>
+        <source>  You can choose a picture to show when you win the game. You can have the pic display normally, or you can have it stretch (play and see what I mean).</source>
+        <translation>  勝ったときに表示する画像を選べます。画像はそのままの大きさでも、引き伸ばしても表示できます（試してみてください）。</translation>
+    </message>
+    <message>
+        <source>Options | Show Numbers When Game Over</source>
+        <translation>オプション | ゲーム終了時に数字を表示</translation>
+    </message>
+    <message>
+        <source>  All the unclicked squares will be exposed to show what was underneath.</source>
+        <translation>  開いていないマスをすべて開き、下に何があったかを表示します。</translation>
+    </message>
+    <message>
+        <source>Options | Auto-Save Current Session Stats</source>
+        <translation>オプション | セッション統計を自動保存</translation>
+    </message>
+    <message>
+        <source>  With this option on, your stats for the current session will be automatically saved. (otherwise you will get a prompt).</source>
+        <translation>  このオプションをオンにすると、現在のセッションの統計が自動的に保存されます（オフのときは確認が表示されます）。</translation>
+    </message>
+    <message>
+        <source>Options | One Free Click</source>
+        <translation>オプション | 最初の1クリック無料</translation>
+    </message>
+    <message>
+        <source>  The game will imitate doing one &apos;safe&apos; click for you when the game starts to expose a square.</source>
+        <translation>  ゲーム開始時に、ゲームが「安全な」クリックを1回代わりに行ってマスを開きます。</translation>
+    </message>
+    <message>
+        <source>Options | Keyboard Navigation</source>
+        <translation>オプション | キーボード操作</translation>
+    </message>
+    <message>
+        <source>  This allows you to play the game without using the mouse. A single blue highlight square will appear.</source>
+        <translation>  マウスを使わずに遊べます。青く強調されたマスが1つ表示されます。</translation>
+    </message>
+    <message>
+        <source>  - use the arrow keys to move the blue square around.</source>
+        <translation>  - 矢印キーで青いマスを動かします。</translation>
+    </message>
+    <message>
+        <source>  - &apos;S&apos; imitates a single-click.</source>
+        <translation>  - 「S」はシングルクリックです。</translation>
+    </message>
+    <message>
+        <source>  - &apos;D&apos; imitates a double-click.</source>
+        <translation>  - 「D」はダブルクリックです。</translation>
+    </message>
+    <message>
+        <source>  - &apos;F&apos; imitates adding or removing a flag.</source>
+        <translation>  - 「F」は旗を立てる・外すです。</translation>
+    </message>
+    <message>
+        <source>  - Spacebar imitates clicking the Go button.</source>
+        <translation>  - スペースキーは「開始」ボタンのクリックです。</translation>
+    </message>
+    <message>
+        <source>  (Note, I recommend turning off Animated Buttons when in this mode.</source>
+        <translation>  （このモードではアニメーションボタンをオフにすることをおすすめします。</translation>
+    </message>
+    <message>
+        <source>Options | Animated Buttons</source>
+        <translation>オプション | アニメーションボタン</translation>
+    </message>
+    <message>
+        <source>  Animated buttons only give the squares the familiar pressed look while a mouse button is held; if you do not care for it, turn them off here.</source>
+        <translation>  アニメーションボタンは、マウスボタンを押している間だけマスをおなじみの押された見た目にします。不要ならここでオフにしてください。</translation>
+    </message>
+    <message>
+        <source> -- Records a history of games all games played.</source>
+        <translation> -- プレイしたすべてのゲームの履歴を記録します。</translation>
+    </message>
+    <message>
+        <source> -- Larger customizable sizes.</source>
+        <translation> -- より大きなサイズを自由に設定できます。</translation>
+    </message>
+    <message>
+        <source> -- Saves best time for all sizes.</source>
+        <translation> -- すべてのサイズのベストタイムを保存します。</translation>
+    </message>
+    <message>
+        <source> -- Can have a background image.</source>
+        <translation> -- 背景画像を設定できます。</translation>
+    </message>
+    <message>
+        <source> -- Records a time up to 9999 seconds.</source>
+        <translation> -- 9999 秒までのタイムを記録します。</translation>
+    </message>
+    <message>
+        <source> -- Option to expose one slot when game starts.</source>
+        <translation> -- ゲーム開始時に1マスを開くオプション。</translation>
+    </message>
+    <message>
+        <source> -- Option to highlight area that has successfully been cleared.</source>
+        <translation> -- 無事に開いた領域を強調表示するオプション。</translation>
+    </message>
+    <message>
+        <source> -- Can use the keyboard to play: S = single click, D = dual click, F = flag a bomb.</source>
+        <translation> -- キーボードで遊べます: S = シングルクリック、D = デュアルクリック、F = 地雷に旗を立てる。</translation>
+    </message>
+    <message>
+        <source> -- Please report any bugs.</source>
+        <translation> -- 不具合があればお知らせください。</translation>
+    </message>
+    <message>
+        <source> -- Provide (?) as a right-click option.</source>
+        <translation> -- 右クリックで (?) を選べるようにする。</translation>
+    </message>
+    <message>
+        <source> -- Give the user some standard sizes to choose from.</source>
+        <translation> -- 標準のサイズをいくつか選べるようにする。</translation>
+    </message>
+    <message>
+        <source> -- Import best times from another user&apos;s ini.</source>
+        <translation> -- 他のユーザーの ini からベストタイムを取り込む。</translation>
+    </message>
+    <message>
+        <source> -- Optimize window size depending on background image size.</source>
+        <translation> -- 背景画像の大きさに合わせてウィンドウの大きさを調整する。</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Specs</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>長所</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>短所</translation>
+    </message>
+    <message>
+        <source>TODO</source>
+        <translation>予定</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBackground</name>
+    <message>
+        <source>Either the path or the file name entered in the %1 field is incorrect.</source>
+        <translation>「%1」欄に入力されたパスまたはファイル名が正しくありません。</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>No Background</source>
+        <translation>背景なし</translation>
+    </message>
+    <message>
+        <source>Show Default Background On Win</source>
+        <translation>勝ったときに既定の背景を表示</translation>
+    </message>
+    <message>
+        <source>Show Custom Background On Win</source>
+        <translation>勝ったときに独自の背景を表示</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>画像:</translation>
+    </message>
+    <message>
+        <source>Stretch Background To Fit Window</source>
+        <translation>背景をウィンドウに合わせて引き伸ばす</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBestTime</name>
+    <message>
+        <source>Best Times</source>
+        <translation>ベストタイム</translation>
+    </message>
+    <message>
+        <source>Session:</source>
+        <translation>セッション:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDravolt</name>
+    <message>
+        <source>This will stop your current game. Continue ?</source>
+        <translation>現在のゲームが中断されます。続けますか？</translation>
+    </message>
+    <message>
+        <source>Could not open Dravolt.ini</source>
+        <translation>Dravolt.ini を開けませんでした</translation>
+    </message>
+    <message>
+        <source>No board that logic alone can clear was found in time for this field, so this one may need a guess.</source>
+        <translation>このフィールドでは論理だけで解ける盤面が時間内に見つからなかったため、この盤面は推測が必要になるかもしれません。</translation>
+    </message>
+    <message>
+        <source>Could not save Dravolt.ini: the settings changed during this session are lost.</source>
+        <translation>Dravolt.ini を保存できませんでした。このセッションで変更した設定は失われます。</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>ゲーム(&amp;G)</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>&amp;Size...</source>
+        <translation>サイズ(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Best Times...</source>
+        <translation>ベストタイム(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>S&amp;ession Stats...</source>
+        <translation>セッション統計(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar Current Session Stats</source>
+        <translation>現在のセッション統計を消去(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Minimize</source>
+        <translation>最小化(&amp;M)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>操作(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Set Background...</source>
+        <translation>背景の設定(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>S&amp;how Numbers When Game Over</source>
+        <translation>ゲーム終了時に数字を表示(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Save Current Session Stats</source>
+        <translation>セッション統計を自動保存(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Flag Marker</source>
+        <translation>旗マーカー(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Flag</source>
+        <translation>旗(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>ズーム(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>&amp;One Free Click</source>
+        <translation>最初の1クリック無料(&amp;O)</translation>
+    </message>
+    <message>
+        <source>No &amp;Guessing</source>
+        <translation>推測なし(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Navigation</source>
+        <translation>キーボード操作(&amp;K)</translation>
+    </message>
+    <message>
+        <source>A&amp;nimated Buttons</source>
+        <translation>アニメーションボタン(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Corner To Corner Mode</source>
+        <translation>コーナー・トゥ・コーナー モード(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Include (?) In Right-Click</source>
+        <translation>右クリックに (?) を含める(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>バージョン情報(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>%1 × %2、地雷 %3 個で保存されているベストタイムが読み取れない（"%4"）ため、このゲームとは比較できません。</translation>
+    </message>
+    <message>
+        <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
+        <translation>別の Dravolt ウィンドウが、その間に %1 × %2、地雷 %3 個で同じかより良いタイムを保存したため、そちらがベストタイムのままです。</translation>
+    </message>
+    <message>
+        <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
+        <translation>Dravolt.ini を保存できませんでした。新しいベストタイムはプログラムを閉じるまで保持されます。</translation>
+    </message>
+    <message>
+        <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
+        <translation>このセッションの統計を保存しますか？</translation>
+    </message>
+    <message>
+        <source>Would you like to save the stats for this session?</source>
+        <translation>DravoltHistory.ini を保存できませんでした。このセッションの統計は失われます。</translation>
+    </message>
+    <message>
+        <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>地雷数</translation>
+    </message>
+    <message>
+        <source>Bombs</source>
+        <translation>タイム</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>推測不要の盤面</translation>
+    </message>
+    <message>
+        <source>Boards without guessing</source>
+        <translation>表示できる統計がありません。</translation>
+    </message>
+    <message>
+        <source>There are no stats for viewing.</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>ゲーム番号</translation>
+    </message>
+    <message>
+        <source>Game #</source>
+        <translation>残り地雷</translation>
+    </message>
+    <message>
+        <source>Bombs Left</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>このセッションの統計を消去してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear this session&apos;s stats ?</source>
+        <translation>マニュアル(&amp;M)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmGetName</name>
+    <message>
+        <source>Best Time !</source>
+        <translation>ベストタイム！</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSize</name>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>高さ(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>幅(&amp;W):</translation>
+    </message>
+    <message>
+        <source>&amp;Bombs:</source>
+        <translation>地雷数(&amp;B):</translation>
+    </message>
+</context>
+</TS>

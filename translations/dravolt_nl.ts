@@ -1,0 +1,504 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Filer</name>
+    <message>
+        <source>Could not create ini file</source>
+        <translation>Kan het ini-bestand niet aanmaken</translation>
+    </message>
+    <message>
+        <source>Could not open ini file.</source>
+        <translation>Kan het ini-bestand niet openen.</translation>
+    </message>
+</context>
+<context>
+    <name>TManual</name>
+    <message>
+        <source>Dravolt Manual</source>
+        <translation>Handleiding van Dravolt</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>version 1.0</source>
+        <translation>versie 1.0</translation>
+    </message>
+    <message>
+        <source>Game | Size</source>
+        <translation>Spel | Grootte</translation>
+    </message>
+    <message>
+        <source>  The field can be smaller or larger than usual: from width 10 and height 1 up to width 100 and height 60.</source>
+        <translation>  Het veld kan kleiner of groter zijn dan gewoonlijk: van 10 kolommen en 1 rij tot 100 kolommen en 60 rijen.</translation>
+    </message>
+    <message>
+        <source>Game | Best Times</source>
+        <translation>Spel | Beste tijden</translation>
+    </message>
+    <message>
+        <source>  This keeps a history of all best times for all possible height-width-bomb count combinations.</source>
+        <translation>  Houdt alle beste tijden bij voor elke mogelijke combinatie van hoogte, breedte en aantal mijnen.</translation>
+    </message>
+    <message>
+        <source>Game | Session Stats</source>
+        <translation>Spel | Sessiestatistieken</translation>
+    </message>
+    <message>
+        <source>  Stats! Keeps track of all your times and numbers for your current session.</source>
+        <translation>  Statistieken! Houdt al je tijden en cijfers van de huidige sessie bij.</translation>
+    </message>
+    <message>
+        <source>Actions | Undo</source>
+        <translation>Acties | Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>  Undo! If you &apos;accidentally&apos; clicked a bomb, you can restore the game to state it was before you made that fatal click.</source>
+        <translation>  Ongedaan maken! Heb je 'per ongeluk' op een mijn geklikt, dan kun je het spel terugzetten naar hoe het was vóór die fatale klik.</translation>
+    </message>
+    <message>
+        <source>Options | Set Background</source>
+        <translation>Opties | Achtergrond instellen</translation>
+    </message>
+    <message>
+        <source>  You can choose a picture to show when you win the game. You can have the pic display normally, or you can have it stretch (play and see what I mean).</source>
+        <translation>  Je kunt een afbeelding kiezen die verschijnt als je wint. Die kan gewoon getoond of uitgerekt worden (probeer het maar).</translation>
+    </message>
+    <message>
+        <source>Options | Show Numbers When Game Over</source>
+        <translation>Opties | Cijfers tonen na afloop</translation>
+    </message>
+    <message>
+        <source>  All the unclicked squares will be exposed to show what was underneath.</source>
+        <translation>  Alle niet aangeklikte vakjes worden opengedraaid om te laten zien wat eronder zat.</translation>
+    </message>
+    <message>
+        <source>Options | Auto-Save Current Session Stats</source>
+        <translation>Opties | Sessiestatistieken automatisch opslaan</translation>
+    </message>
+    <message>
+        <source>  With this option on, your stats for the current session will be automatically saved. (otherwise you will get a prompt).</source>
+        <translation>  Met deze optie aan worden de statistieken van de huidige sessie automatisch opgeslagen (anders krijg je een vraag).</translation>
+    </message>
+    <message>
+        <source>Options | One Free Click</source>
+        <translation>Opties | Eén gratis klik</translation>
+    </message>
+    <message>
+        <source>  The game will imitate doing one &apos;safe&apos; click for you when the game starts to expose a square.</source>
+        <translation>  Het spel doet bij de start voor jou één 'veilige' klik die een vakje openlegt.</translation>
+    </message>
+    <message>
+        <source>Options | Keyboard Navigation</source>
+        <translation>Opties | Toetsenbordbesturing</translation>
+    </message>
+    <message>
+        <source>  This allows you to play the game without using the mouse. A single blue highlight square will appear.</source>
+        <translation>  Hiermee speel je zonder muis. Er verschijnt één blauw gemarkeerd vakje.</translation>
+    </message>
+    <message>
+        <source>  - use the arrow keys to move the blue square around.</source>
+        <translation>  - met de pijltjestoetsen verplaats je het blauwe vakje.</translation>
+    </message>
+    <message>
+        <source>  - &apos;S&apos; imitates a single-click.</source>
+        <translation>  - 'S' staat voor een enkele klik.</translation>
+    </message>
+    <message>
+        <source>  - &apos;D&apos; imitates a double-click.</source>
+        <translation>  - 'D' staat voor een dubbelklik.</translation>
+    </message>
+    <message>
+        <source>  - &apos;F&apos; imitates adding or removing a flag.</source>
+        <translation>  - 'F' plaatst of verwijdert een vlag.</translation>
+    </message>
+    <message>
+        <source>  - Spacebar imitates clicking the Go button.</source>
+        <translation>  - de spatiebalk staat voor een klik op de knop Start.</translation>
+    </message>
+    <message>
+        <source>  (Note, I recommend turning off Animated Buttons when in this mode.</source>
+        <translation>  (Tip: zet in deze modus de geanimeerde knoppen uit.</translation>
+    </message>
+    <message>
+        <source>Options | Animated Buttons</source>
+        <translation>Opties | Geanimeerde knoppen</translation>
+    </message>
+    <message>
+        <source>  Animated buttons only give the squares the familiar pressed look while a mouse button is held; if you do not care for it, turn them off here.</source>
+        <translation>  Geanimeerde knoppen geven de vakjes alleen het bekende ingedrukte uiterlijk zolang een muisknop ingedrukt is; hoef je dat niet, zet ze dan hier uit.</translation>
+    </message>
+    <message>
+        <source> -- Records a history of games all games played.</source>
+        <translation> -- Houdt een geschiedenis bij van alle gespeelde spellen.</translation>
+    </message>
+    <message>
+        <source> -- Larger customizable sizes.</source>
+        <translation> -- Grotere, zelf te kiezen formaten.</translation>
+    </message>
+    <message>
+        <source> -- Saves best time for all sizes.</source>
+        <translation> -- Bewaart de beste tijd voor elk formaat.</translation>
+    </message>
+    <message>
+        <source> -- Can have a background image.</source>
+        <translation> -- Kan een achtergrondafbeelding hebben.</translation>
+    </message>
+    <message>
+        <source> -- Records a time up to 9999 seconds.</source>
+        <translation> -- Meet tijden tot 9999 seconden.</translation>
+    </message>
+    <message>
+        <source> -- Option to expose one slot when game starts.</source>
+        <translation> -- Optie om bij de start één vakje open te leggen.</translation>
+    </message>
+    <message>
+        <source> -- Option to highlight area that has successfully been cleared.</source>
+        <translation> -- Optie om het met succes vrijgemaakte gebied te markeren.</translation>
+    </message>
+    <message>
+        <source> -- Can use the keyboard to play: S = single click, D = dual click, F = flag a bomb.</source>
+        <translation> -- Te spelen met het toetsenbord: S = enkele klik, D = dubbele klik, F = mijn markeren.</translation>
+    </message>
+    <message>
+        <source> -- Please report any bugs.</source>
+        <translation> -- Meld alsjeblieft alle fouten.</translation>
+    </message>
+    <message>
+        <source> -- Provide (?) as a right-click option.</source>
+        <translation> -- (?) aanbieden bij rechtsklikken.</translation>
+    </message>
+    <message>
+        <source> -- Give the user some standard sizes to choose from.</source>
+        <translation> -- Enkele standaardformaten aanbieden om uit te kiezen.</translation>
+    </message>
+    <message>
+        <source> -- Import best times from another user&apos;s ini.</source>
+        <translation> -- Beste tijden importeren uit het ini-bestand van een andere gebruiker.</translation>
+    </message>
+    <message>
+        <source> -- Optimize window size depending on background image size.</source>
+        <translation> -- Venstergrootte afstemmen op de grootte van de achtergrondafbeelding.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Specs</source>
+        <translation>Kenmerken</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Goed</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Slecht</translation>
+    </message>
+    <message>
+        <source>TODO</source>
+        <translation>Te doen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBackground</name>
+    <message>
+        <source>Either the path or the file name entered in the %1 field is incorrect.</source>
+        <translation>Het pad of de bestandsnaam in het veld '%1' is onjuist.</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Achtergrond</translation>
+    </message>
+    <message>
+        <source>No Background</source>
+        <translation>Geen achtergrond</translation>
+    </message>
+    <message>
+        <source>Show Default Background On Win</source>
+        <translation>Standaardachtergrond tonen bij winst</translation>
+    </message>
+    <message>
+        <source>Show Custom Background On Win</source>
+        <translation>Eigen achtergrond tonen bij winst</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Afbeelding:</translation>
+    </message>
+    <message>
+        <source>Stretch Background To Fit Window</source>
+        <translation>Achtergrond uitrekken tot vensterformaat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBestTime</name>
+    <message>
+        <source>Best Times</source>
+        <translation>Beste tijden</translation>
+    </message>
+    <message>
+        <source>Session:</source>
+        <translation>Sessie:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDravolt</name>
+    <message>
+        <source>This will stop your current game. Continue ?</source>
+        <translation>Hiermee stopt je huidige spel. Doorgaan?</translation>
+    </message>
+    <message>
+        <source>Could not open Dravolt.ini</source>
+        <translation>Kan Dravolt.ini niet openen</translation>
+    </message>
+    <message>
+        <source>No board that logic alone can clear was found in time for this field, so this one may need a guess.</source>
+        <translation>Voor dit veld is niet op tijd een bord gevonden dat met logica alleen op te lossen is, dus bij dit bord moet je misschien gokken.</translation>
+    </message>
+    <message>
+        <source>Could not save Dravolt.ini: the settings changed during this session are lost.</source>
+        <translation>Kan Dravolt.ini niet opslaan: de in deze sessie gewijzigde instellingen gaan verloren.</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spel</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>&amp;Size...</source>
+        <translation>&amp;Grootte...</translation>
+    </message>
+    <message>
+        <source>&amp;Best Times...</source>
+        <translation>&amp;Beste tijden...</translation>
+    </message>
+    <message>
+        <source>S&amp;ession Stats...</source>
+        <translation>Sessie&amp;statistieken...</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar Current Session Stats</source>
+        <translation>Huidige sessiestatistieken &amp;wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Minimize</source>
+        <translation>&amp;Minimaliseren</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Acties</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;Set Background...</source>
+        <translation>&amp;Achtergrond instellen...</translation>
+    </message>
+    <message>
+        <source>S&amp;how Numbers When Game Over</source>
+        <translation>&amp;Cijfers tonen na afloop</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Save Current Session Stats</source>
+        <translation>Sessiestatistieken automatisch op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>&amp;Flag Marker</source>
+        <translation>&amp;Markering</translation>
+    </message>
+    <message>
+        <source>&amp;Flag</source>
+        <translation>&amp;Vlag</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoomen</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;One Free Click</source>
+        <translation>Eén &amp;gratis klik</translation>
+    </message>
+    <message>
+        <source>No &amp;Guessing</source>
+        <translation>Zonder go&amp;kken</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Navigation</source>
+        <translation>&amp;Toetsenbordbesturing</translation>
+    </message>
+    <message>
+        <source>A&amp;nimated Buttons</source>
+        <translation>Geanimeer&amp;de knoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Corner To Corner Mode</source>
+        <translation>&amp;Hoek-tot-hoekmodus</translation>
+    </message>
+    <message>
+        <source>&amp;Include (?) In Right-Click</source>
+        <translation>(?) &amp;bij rechtsklik</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Over...</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
+        <translation>De opgeslagen beste tijd voor %1 × %2 met %3 mijnen is onleesbaar ('%4'), dus dit spel kan er niet mee vergeleken worden.</translation>
+    </message>
+    <message>
+        <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
+        <translation>Een ander Dravolt-venster heeft intussen een even goede of betere tijd opgeslagen voor %1 × %2 met %3 mijnen; die blijft de beste tijd.</translation>
+    </message>
+    <message>
+        <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
+        <translation>Kan Dravolt.ini niet opslaan: de nieuwe beste tijd blijft bewaard tot het programma sluit.</translation>
+    </message>
+    <message>
+        <source>Would you like to save the stats for this session?</source>
+        <translation>Wil je de statistieken van deze sessie opslaan?</translation>
+    </message>
+    <message>
+        <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
+        <translation>Kan DravoltHistory.ini niet opslaan: de statistieken van deze sessie gaan verloren.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hoogte</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breedte</translation>
+    </message>
+    <message>
+        <source>Bombs</source>
+        <translation>Mijnen</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Boards without guessing</source>
+        <translation>Borden zonder gokken</translation>
+    </message>
+    <message>
+        <source>There are no stats for viewing.</source>
+        <translation>Er zijn geen statistieken om te bekijken.</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>Game #</source>
+        <translation>Spel nr.</translation>
+    </message>
+    <message>
+        <source>Bombs Left</source>
+        <translation>Mijnen over</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Gemiddelde</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear this session&apos;s stats ?</source>
+        <translation>Weet je zeker dat je de statistieken van deze sessie wilt wissen?</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handleiding</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmGetName</name>
+    <message>
+        <source>Best Time !</source>
+        <translation>Beste tijd!</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSize</name>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hoogte:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breedte:</translation>
+    </message>
+    <message>
+        <source>&amp;Bombs:</source>
+        <translation>&amp;Mijnen:</translation>
+    </message>
+</context>
+</TS>

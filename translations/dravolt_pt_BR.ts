@@ -1,0 +1,504 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Filer</name>
+    <message>
+        <source>Could not create ini file</source>
+        <translation>Não foi possível criar o arquivo ini</translation>
+    </message>
+    <message>
+        <source>Could not open ini file.</source>
+        <translation>Não foi possível abrir o arquivo ini.</translation>
+    </message>
+</context>
+<context>
+    <name>TManual</name>
+    <message>
+        <source>Dravolt Manual</source>
+        <translation>Manual do Dravolt</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>version 1.0</source>
+        <translation>versão 1.0</translation>
+    </message>
+    <message>
+        <source>Game | Size</source>
+        <translation>Jogo | Tamanho</translation>
+    </message>
+    <message>
+        <source>  The field can be smaller or larger than usual: from width 10 and height 1 up to width 100 and height 60.</source>
+        <translation>  O campo pode ser menor ou maior que o normal: de 10 colunas e 1 linha até 100 colunas e 60 linhas.</translation>
+    </message>
+    <message>
+        <source>Game | Best Times</source>
+        <translation>Jogo | Melhores tempos</translation>
+    </message>
+    <message>
+        <source>  This keeps a history of all best times for all possible height-width-bomb count combinations.</source>
+        <translation>  Mantém um histórico de todos os melhores tempos para cada combinação possível de altura, largura e número de minas.</translation>
+    </message>
+    <message>
+        <source>Game | Session Stats</source>
+        <translation>Jogo | Estatísticas da sessão</translation>
+    </message>
+    <message>
+        <source>  Stats! Keeps track of all your times and numbers for your current session.</source>
+        <translation>  Estatísticas! Acompanha todos os seus tempos e números da sessão atual.</translation>
+    </message>
+    <message>
+        <source>Actions | Undo</source>
+        <translation>Ações | Desfazer</translation>
+    </message>
+    <message>
+        <source>  Undo! If you &apos;accidentally&apos; clicked a bomb, you can restore the game to state it was before you made that fatal click.</source>
+        <translation>  Desfazer! Se você clicou "sem querer" numa mina, pode voltar o jogo ao estado de antes daquele clique fatal.</translation>
+    </message>
+    <message>
+        <source>Options | Set Background</source>
+        <translation>Opções | Definir fundo</translation>
+    </message>
+    <message>
+        <source>  You can choose a picture to show when you win the game. You can have the pic display normally, or you can have it stretch (play and see what I mean).</source>
+        <translation>  Você pode escolher uma imagem para mostrar quando vencer. A imagem pode aparecer no tamanho normal ou esticada (experimente para ver).</translation>
+    </message>
+    <message>
+        <source>Options | Show Numbers When Game Over</source>
+        <translation>Opções | Mostrar números no fim do jogo</translation>
+    </message>
+    <message>
+        <source>  All the unclicked squares will be exposed to show what was underneath.</source>
+        <translation>  Todas as casas não abertas são reveladas para mostrar o que havia embaixo.</translation>
+    </message>
+    <message>
+        <source>Options | Auto-Save Current Session Stats</source>
+        <translation>Opções | Salvar estatísticas automaticamente</translation>
+    </message>
+    <message>
+        <source>  With this option on, your stats for the current session will be automatically saved. (otherwise you will get a prompt).</source>
+        <translation>  Com esta opção ligada, as estatísticas da sessão atual são salvas automaticamente (senão, você recebe uma pergunta).</translation>
+    </message>
+    <message>
+        <source>Options | One Free Click</source>
+        <translation>Opções | Um clique grátis</translation>
+    </message>
+    <message>
+        <source>  The game will imitate doing one &apos;safe&apos; click for you when the game starts to expose a square.</source>
+        <translation>  Ao começar o jogo, ele faz por você um clique "seguro" que abre uma casa.</translation>
+    </message>
+    <message>
+        <source>Options | Keyboard Navigation</source>
+        <translation>Opções | Navegação pelo teclado</translation>
+    </message>
+    <message>
+        <source>  This allows you to play the game without using the mouse. A single blue highlight square will appear.</source>
+        <translation>  Permite jogar sem o mouse. Aparece uma única casa destacada em azul.</translation>
+    </message>
+    <message>
+        <source>  - use the arrow keys to move the blue square around.</source>
+        <translation>  - as setas movem a casa azul.</translation>
+    </message>
+    <message>
+        <source>  - &apos;S&apos; imitates a single-click.</source>
+        <translation>  - "S" equivale a um clique simples.</translation>
+    </message>
+    <message>
+        <source>  - &apos;D&apos; imitates a double-click.</source>
+        <translation>  - "D" equivale a um clique duplo.</translation>
+    </message>
+    <message>
+        <source>  - &apos;F&apos; imitates adding or removing a flag.</source>
+        <translation>  - "F" coloca ou retira uma bandeira.</translation>
+    </message>
+    <message>
+        <source>  - Spacebar imitates clicking the Go button.</source>
+        <translation>  - a barra de espaço equivale a clicar no botão Jogar.</translation>
+    </message>
+    <message>
+        <source>  (Note, I recommend turning off Animated Buttons when in this mode.</source>
+        <translation>  (Dica: desligue os botões animados neste modo.</translation>
+    </message>
+    <message>
+        <source>Options | Animated Buttons</source>
+        <translation>Opções | Botões animados</translation>
+    </message>
+    <message>
+        <source>  Animated buttons only give the squares the familiar pressed look while a mouse button is held; if you do not care for it, turn them off here.</source>
+        <translation>  Os botões animados só dão às casas a conhecida aparência de pressionadas enquanto um botão do mouse está apertado; se não gostar, desligue-os aqui.</translation>
+    </message>
+    <message>
+        <source> -- Records a history of games all games played.</source>
+        <translation> -- Registra um histórico de todos os jogos jogados.</translation>
+    </message>
+    <message>
+        <source> -- Larger customizable sizes.</source>
+        <translation> -- Tamanhos personalizáveis maiores.</translation>
+    </message>
+    <message>
+        <source> -- Saves best time for all sizes.</source>
+        <translation> -- Salva o melhor tempo para cada tamanho.</translation>
+    </message>
+    <message>
+        <source> -- Can have a background image.</source>
+        <translation> -- Pode ter uma imagem de fundo.</translation>
+    </message>
+    <message>
+        <source> -- Records a time up to 9999 seconds.</source>
+        <translation> -- Marca tempos de até 9999 segundos.</translation>
+    </message>
+    <message>
+        <source> -- Option to expose one slot when game starts.</source>
+        <translation> -- Opção para abrir uma casa quando o jogo começa.</translation>
+    </message>
+    <message>
+        <source> -- Option to highlight area that has successfully been cleared.</source>
+        <translation> -- Opção para destacar a área liberada com sucesso.</translation>
+    </message>
+    <message>
+        <source> -- Can use the keyboard to play: S = single click, D = dual click, F = flag a bomb.</source>
+        <translation> -- Dá para jogar pelo teclado: S = clique simples, D = clique duplo, F = marcar uma mina.</translation>
+    </message>
+    <message>
+        <source> -- Please report any bugs.</source>
+        <translation> -- Por favor, relate qualquer erro.</translation>
+    </message>
+    <message>
+        <source> -- Provide (?) as a right-click option.</source>
+        <translation> -- Oferecer (?) no clique direito.</translation>
+    </message>
+    <message>
+        <source> -- Give the user some standard sizes to choose from.</source>
+        <translation> -- Oferecer alguns tamanhos padrão para escolher.</translation>
+    </message>
+    <message>
+        <source> -- Import best times from another user&apos;s ini.</source>
+        <translation> -- Importar os melhores tempos do ini de outro usuário.</translation>
+    </message>
+    <message>
+        <source> -- Optimize window size depending on background image size.</source>
+        <translation> -- Ajustar o tamanho da janela ao tamanho da imagem de fundo.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Specs</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Pontos fortes</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Pontos fracos</translation>
+    </message>
+    <message>
+        <source>TODO</source>
+        <translation>A fazer</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBackground</name>
+    <message>
+        <source>Either the path or the file name entered in the %1 field is incorrect.</source>
+        <translation>O caminho ou o nome do arquivo informado no campo "%1" está incorreto.</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fundo</translation>
+    </message>
+    <message>
+        <source>No Background</source>
+        <translation>Sem fundo</translation>
+    </message>
+    <message>
+        <source>Show Default Background On Win</source>
+        <translation>Mostrar o fundo padrão ao vencer</translation>
+    </message>
+    <message>
+        <source>Show Custom Background On Win</source>
+        <translation>Mostrar um fundo próprio ao vencer</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Imagem:</translation>
+    </message>
+    <message>
+        <source>Stretch Background To Fit Window</source>
+        <translation>Esticar o fundo até o tamanho da janela</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBestTime</name>
+    <message>
+        <source>Best Times</source>
+        <translation>Melhores tempos</translation>
+    </message>
+    <message>
+        <source>Session:</source>
+        <translation>Sessão:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDravolt</name>
+    <message>
+        <source>This will stop your current game. Continue ?</source>
+        <translation>Isso vai encerrar o jogo atual. Continuar?</translation>
+    </message>
+    <message>
+        <source>Could not open Dravolt.ini</source>
+        <translation>Não foi possível abrir Dravolt.ini</translation>
+    </message>
+    <message>
+        <source>No board that logic alone can clear was found in time for this field, so this one may need a guess.</source>
+        <translation>Não foi encontrado a tempo um tabuleiro que só a lógica resolva para este campo, então este talvez exija um chute.</translation>
+    </message>
+    <message>
+        <source>Could not save Dravolt.ini: the settings changed during this session are lost.</source>
+        <translation>Não foi possível salvar Dravolt.ini: as configurações alteradas nesta sessão foram perdidas.</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Size...</source>
+        <translation>&amp;Tamanho...</translation>
+    </message>
+    <message>
+        <source>&amp;Best Times...</source>
+        <translation>&amp;Melhores tempos...</translation>
+    </message>
+    <message>
+        <source>S&amp;ession Stats...</source>
+        <translation>&amp;Estatísticas da sessão...</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar Current Session Stats</source>
+        <translation>&amp;Limpar estatísticas da sessão atual</translation>
+    </message>
+    <message>
+        <source>&amp;Minimize</source>
+        <translation>M&amp;inimizar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Ações</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Set Background...</source>
+        <translation>Definir &amp;fundo...</translation>
+    </message>
+    <message>
+        <source>S&amp;how Numbers When Game Over</source>
+        <translation>Mostrar &amp;números no fim do jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Save Current Session Stats</source>
+        <translation>Salvar estatísticas &amp;automaticamente</translation>
+    </message>
+    <message>
+        <source>&amp;Flag Marker</source>
+        <translation>&amp;Marcador</translation>
+    </message>
+    <message>
+        <source>&amp;Flag</source>
+        <translation>&amp;Bandeira</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;One Free Click</source>
+        <translation>Um &amp;clique grátis</translation>
+    </message>
+    <message>
+        <source>No &amp;Guessing</source>
+        <translation>Sem ad&amp;ivinhar</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Navigation</source>
+        <translation>Navegação pelo &amp;teclado</translation>
+    </message>
+    <message>
+        <source>A&amp;nimated Buttons</source>
+        <translation>&amp;Botões animados</translation>
+    </message>
+    <message>
+        <source>&amp;Corner To Corner Mode</source>
+        <translation>Modo de cant&amp;o a canto</translation>
+    </message>
+    <message>
+        <source>&amp;Include (?) In Right-Click</source>
+        <translation>Incluir (?) no clique di&amp;reito</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Sobre...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Jogar</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>O melhor tempo salvo para %1 × %2 com %3 minas está ilegível ("%4"), então este jogo não pode ser comparado a ele.</translation>
+    </message>
+    <message>
+        <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
+        <translation>Outra janela do Dravolt salvou nesse meio-tempo um tempo igual ou melhor para %1 × %2 com %3 minas, que continua sendo o melhor tempo.</translation>
+    </message>
+    <message>
+        <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
+        <translation>Não foi possível salvar Dravolt.ini: o novo melhor tempo fica guardado até o programa ser fechado.</translation>
+    </message>
+    <message>
+        <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
+        <translation>Deseja salvar as estatísticas desta sessão?</translation>
+    </message>
+    <message>
+        <source>Would you like to save the stats for this session?</source>
+        <translation>Não foi possível salvar DravoltHistory.ini: as estatísticas desta sessão foram perdidas.</translation>
+    </message>
+    <message>
+        <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Minas</translation>
+    </message>
+    <message>
+        <source>Bombs</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Tabuleiros sem adivinhação</translation>
+    </message>
+    <message>
+        <source>Boards without guessing</source>
+        <translation>Não há estatísticas para mostrar.</translation>
+    </message>
+    <message>
+        <source>There are no stats for viewing.</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Jogo nº</translation>
+    </message>
+    <message>
+        <source>Game #</source>
+        <translation>Minas restantes</translation>
+    </message>
+    <message>
+        <source>Bombs Left</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Tem certeza de que deseja limpar as estatísticas desta sessão?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear this session&apos;s stats ?</source>
+        <translation>&amp;Manual</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmGetName</name>
+    <message>
+        <source>Best Time !</source>
+        <translation>Melhor tempo!</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSize</name>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Altura:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largura:</translation>
+    </message>
+    <message>
+        <source>&amp;Bombs:</source>
+        <translation>&amp;Minas:</translation>
+    </message>
+</context>
+</TS>
