@@ -116,11 +116,15 @@ void TPanelMineField::PaintCanvas()
     // A new canvas while the picture shows gets the picture back first.
     if (PictureShown() && fresh)
         DrawPicture();
-    for (int col = 0; col < GridAcross(); ++col)
-        for (int row = 0; row < GridDown(); ++row) {
+    // Row by row, so that the cells drawn one after the other lie side by side
+    // in memory; a cell below is still drawn after the one its edges reach.
+    for (int row = 0; row < GridDown(); ++row)
+        for (int col = 0; col < GridAcross(); ++col) {
             const TCellBox box = CellBox(col, row);
-            if (onBackground)
-                FillCellBackground(FCanvas, box, FColors);
+            if (onBackground) {
+                const TSlot& slot = Cell(col, row);
+                FillCellBackground(FCanvas, slot, box, PaintCleared ? slot.Cleared : slot.Shown, FColors);
+            }
             DrawCellIn(col, row, box);
         }
 }

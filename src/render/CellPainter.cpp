@@ -259,7 +259,18 @@ void PaintPanelFrame(QImage& image, QSize logicalSize, int bevel, double ratio, 
     }
 }
 
-void FillCellBackground(QImage& image, const TCellBox& box, const TDesktopColors& colours)
+void FillCellBackground(QImage& image, const TSlot& slot, const TCellBox& box, bool open,
+                        const TDesktopColors& colours)
 {
-    TPixelCanvas(image).Fill(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top, colours.Face);
+    TPixelCanvas canvas(image);
+    const TDesignGrid g(canvas, box);
+    const bool paintsInterior = open ? !slot.SeeThrough : slot.Marker.empty();
+    if (!paintsInterior) {
+        g.Fill(0, 0, kW, kH, colours.Face);
+        return;
+    }
+    // Such a look paints every pixel of its box but these of its last row.
+    if (!open)
+        g.Fill(0, kH - 1, 1, kH, colours.Face);
+    g.Fill(kW - 2, kH - 1, kW, kH, colours.Face);
 }

@@ -64,8 +64,12 @@ QRect PaintedRect(const TCellBox& box);
 // cellsFillLater (device pixels) is left to FillCellBackground, cell by cell.
 void PaintPanelFrame(QImage& canvas, QSize logicalSize, int bevel, double ratio, const TDesktopColors& colours,
                      const QRect& cellsFillLater = {});
-// The panel's background under one cell. A full repaint fills it just before
-// the cell is drawn, while those pixels are still in the processor's cache:
-// the same pixels as one fill of the whole canvas first, written to memory
-// once instead of twice (on a large canvas, half of the repaint's time).
-void FillCellBackground(QImage& canvas, const TCellBox& box, const TDesktopColors& colours);
+// The panel's background under one cell, where the cell's look (as PaintCell
+// draws it with the same arguments) leaves it. A full repaint fills it just
+// before the cell is drawn, while those pixels are still in the processor's
+// cache: the same pixels as one fill of the whole canvas first, written to
+// memory once instead of twice, and only the few the look does not paint
+// written at all (on a large canvas, most of the repaint's time is spent
+// writing memory).
+void FillCellBackground(QImage& canvas, const TSlot& slot, const TCellBox& box, bool open,
+                        const TDesktopColors& colours);

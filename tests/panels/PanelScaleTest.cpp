@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -313,3 +314,51 @@ TEST_F(ThemeTest, RepaintAfterAThemeSwitchKeepsTheBoard)
 }
 
 } // namespace
+
+// A full repaint writes the panel's background only where a cell's look leaves
+// it: whatever the canvas showed before, every pixel comes out as on a new one.
+TEST_F(ScaleTest, FullRepaintOverAnyPixelsDrawsWhatANewCanvasShows)
+{
+    QPalette other;
+    for (const QPalette::ColorRole role : {QPalette::Button, QPalette::Light, QPalette::Dark, QPalette::ButtonText})
+        other.setColor(role, QColor(1, 2, 3 + role));
+    const struct {
+        const char* Screen;
+        int Cell;
+    } cases[] = {{"Default", 16}, {"Ratio1.5", 16}, {"Ratio2", 16}, {"Default", 48}, {"Ratio1.5", 24}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Screen) + " " + std::to_string(c.Cell));
+        panel = std::make_unique<TPanelMineField>(host, nullptr, time);
+        panel->setPalette(TestPalette());
+        OnScreen(c.Screen);
+        panel->SetCellWidth(c.Cell);
+        panel->SetCellHeight(c.Cell);
+        Layout({"*.*.....*.", "..*...*...", "....*....."});
+        panel->Cell(0, 0).Marker = "Flag";
+        panel->Cell(2, 0).Marker = "?";
+        panel->Cell(8, 0).Marker = "@";
+        panel->Cell(3, 1).HasCursor = true;
+        for (int col = 3; col < 10; ++col)
+            panel->Cell(col, 2).Shown = true; // numbers, an empty cell and a bomb above covered ones
+        panel->Cell(5, 1).Shown = true;
+        panel->Cell(5, 1).HasCursor = true;
+        panel->Paint();
+        const QImage fresh = panel->Canvas().copy();
+        // Covered cells with a marker have the background filled under all of
+        // them: the canvas in between has the other colours everywhere.
+        std::vector<TSlot> looks;
+        for (int i = 0; i < panel->CellCount(); ++i) {
+            TSlot& slot = panel->CellAtIndex(i);
+            looks.push_back(slot);
+            slot.Shown = false;
+            slot.Marker = "?";
+        }
+        panel->setPalette(other);
+        panel->Paint();
+        for (int i = 0; i < panel->CellCount(); ++i)
+            panel->CellAtIndex(i) = looks[static_cast<std::size_t>(i)];
+        panel->setPalette(TestPalette());
+        panel->Paint();
+        EXPECT_EQ(panel->Canvas(), fresh);
+    }
+}
