@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
-  qt6-base-dev qt6-charts-dev libjpeg-dev libsqlite3-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libjpeg-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick faketime time libx11-dev
   evilwm x11-utils

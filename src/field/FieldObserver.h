@@ -8,6 +8,7 @@ enum class TFieldAction {
     Left,  // a left click or its key
     Right, // a right click or its key
     Chord, // a dual click or its key
+    Mark,  // a right click that steps through flag, "?" and nothing
     Auto,  // an uncovering the program makes for the player
 };
 

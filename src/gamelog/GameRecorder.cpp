@@ -16,6 +16,7 @@ TMoveKind KindOf(TFieldAction action)
     case TFieldAction::Left: return TMoveKind::Left;
     case TFieldAction::Right: return TMoveKind::Right;
     case TFieldAction::Chord: return TMoveKind::Chord;
+    case TFieldAction::Mark: return TMoveKind::Mark;
     case TFieldAction::Auto: break;
     }
     return TMoveKind::Auto;
@@ -73,7 +74,8 @@ void TGameRecorder::ActionTaken(const TMineField&, TFieldAction action, int cell
     FMoves.push_back({KindOf(action), cell, at});
     switch (action) {
     case TFieldAction::Left: ++FRow.LeftClicks; break;
-    case TFieldAction::Right: ++FRow.RightClicks; break;
+    case TFieldAction::Right:
+    case TFieldAction::Mark: ++FRow.RightClicks; break;
     case TFieldAction::Chord: ++FRow.Chords; break;
     case TFieldAction::Auto: break;
     }

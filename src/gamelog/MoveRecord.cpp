@@ -8,7 +8,7 @@ std::vector<std::uint8_t> PackMoves(const std::vector<TMove>& moves)
     bytes.reserve(moves.size() * 3);
     std::int64_t last = 0;
     for (const TMove& move : moves) {
-        PutVarint(bytes, (static_cast<std::uint64_t>(move.Cell) << 2) | static_cast<std::uint64_t>(move.Kind));
+        PutVarint(bytes, (static_cast<std::uint64_t>(move.Cell) << 3) | static_cast<std::uint64_t>(move.Kind));
         PutVarint(bytes, static_cast<std::uint64_t>(move.Millis - last));
         last = move.Millis;
     }
@@ -23,10 +23,11 @@ std::optional<std::vector<TMove>> UnpackMoves(const std::vector<std::uint8_t>& b
     while (at < bytes.size()) {
         const std::optional<std::uint64_t> code = GetVarint(bytes, at);
         const std::optional<std::uint64_t> delta = code ? GetVarint(bytes, at) : std::nullopt;
-        if (!delta || (*code >> 2) > 0x7fffffff || *delta > 0x7fffffffffff)
+        if (!delta || (*code & 7) > static_cast<std::uint64_t>(TMoveKind::Auto) || (*code >> 3) > 0x7fffffff ||
+            *delta > 0x7fffffffffff)
             return std::nullopt;
         time += static_cast<std::int64_t>(*delta);
-        moves.push_back({static_cast<TMoveKind>(*code & 3), static_cast<int>(*code >> 2), time});
+        moves.push_back({static_cast<TMoveKind>(*code & 7), static_cast<int>(*code >> 3), time});
     }
     return moves;
 }

@@ -51,7 +51,7 @@ void TPanelMineFieldAnimatedButtons::RightDown(int x, int y, bool leftHeld)
         PressNeighbours(CellToIndex(cell.Col, cell.Row));
         BlockPressed = true;
     } else {
-        TellAction(TFieldAction::Right, cell.Col, cell.Row);
+        TellAction(Host.UndecidedChecked() ? TFieldAction::Mark : TFieldAction::Right, cell.Col, cell.Row);
         CycleMarker(cell.Col, cell.Row);
     }
 }

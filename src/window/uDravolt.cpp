@@ -5,6 +5,7 @@
 #include "dialogs/uAbout.h"
 #include "dialogs/uBackground.h"
 #include "dialogs/uSize.h"
+#include "history/HistoryRoom.h"
 #include "panels/PanelMineField.h"
 #include "panels/PanelMineFieldAnimatedButtons.h"
 #include "render/DefaultWinPicture.h"
@@ -46,6 +47,7 @@ TfrmDravolt::TfrmDravolt(TimeSource& time, QWidget* parent) : QMainWindow(parent
     setPalette(colours);
     CreateMenus();
     CreatePanels();
+    CreateHistoryMenus();
     imgHolder = DefaultWinPicture();
 
     timClock.setInterval(1000);
@@ -89,6 +91,7 @@ bool TfrmDravolt::FormCreate()
     ClockPausedByMinimize = false;
     FHistory.Assign(OpenIniFile(kHistoryFile, "", tell));
     FSessions = ReadSessionNames(FHistory);
+    ReadHistorySetting();
     return true;
 }
 
@@ -513,6 +516,7 @@ bool TfrmDravolt::FormClose()
         RecordGameStat();
     if (!SaveSessionStats())
         return false;
+    FGameHistory->Recorder().Close(*ActivePanel());
     if (FSettings.Dirty() && !FSettings.UpdateFile())
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
                        "Could not save Dravolt.ini: the settings changed during this session are lost.");

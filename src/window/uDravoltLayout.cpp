@@ -288,6 +288,7 @@ void TfrmDravolt::SetupFieldPanel(TPanelMineField* panel)
 {
     panel->setParent(pnlMain);
     panel->setFont(font());
+    WatchPlay(*panel);
     RealignPanels();
     panel->show();
 }

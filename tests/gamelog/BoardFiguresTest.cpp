@@ -70,12 +70,14 @@ TEST(MoveRecordTest, PacksAndUnpacksEveryKindAndRefusesCutRecords)
     const std::vector<TMove> moves = {{TMoveKind::Auto, 5999, 0},
                                       {TMoveKind::Left, 0, 0},
                                       {TMoveKind::Right, 130, 250},
-                                      {TMoveKind::Chord, 77, 1'000'000}};
+                                      {TMoveKind::Chord, 77, 1'000'000},
+                                      {TMoveKind::Mark, 3, 1'000'001}};
     const std::vector<std::uint8_t> bytes = PackMoves(moves);
     EXPECT_EQ(UnpackMoves(bytes), moves);
     EXPECT_EQ(UnpackMoves({}), std::vector<TMove>{});
     EXPECT_FALSE(UnpackMoves(std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1)));
     EXPECT_FALSE(UnpackMoves({0x80}));
+    EXPECT_FALSE(UnpackMoves({0x07, 0x00})); // no such kind
 }
 
 TEST(BoardCodeTest, ACodeDealsTheSameBoardAgain)
