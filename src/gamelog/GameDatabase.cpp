@@ -24,10 +24,14 @@ constexpr const char* kCreate = R"(CREATE TABLE IF NOT EXISTS games (
     chords INTEGER NOT NULL,
     start INTEGER NOT NULL,
     mines TEXT NOT NULL,
-    moves BLOB NOT NULL))";
+    moves BLOB NOT NULL);
+-- The history window reads every game but its board: from this index alone,
+-- without the pages of the mines and moves.
+CREATE INDEX IF NOT EXISTS games_summary ON games (id, ended_at, height, width, bombs, mode, result, millis, bbbv,
+    bbbv_done, left_clicks, right_clicks, chords, start))";
 
 constexpr const char* kSummaryColumns = "id, ended_at, height, width, bombs, mode, result, millis, bbbv, bbbv_done, "
-                                        "left_clicks, right_clicks, chords, start, mines";
+                                        "left_clicks, right_clicks, chords, start";
 
 // A prepared statement, finalized when it goes.
 class TStatement {
@@ -66,7 +70,6 @@ TGameRow ReadSummary(sqlite3_stmt* s)
     row.RightClicks = sqlite3_column_int(s, 11);
     row.Chords = sqlite3_column_int(s, 12);
     row.Start = sqlite3_column_int(s, 13);
-    row.Mines = Text(s, 14);
     return row;
 }
 
@@ -196,13 +199,14 @@ std::optional<TGameRow> TGameDatabase::Game(std::int64_t id) const
 {
     if (!FDb)
         return std::nullopt;
-    TStatement query(FDb, (std::string("SELECT ") + kSummaryColumns + ", moves FROM games WHERE id = ?").c_str());
+    TStatement query(FDb, (std::string("SELECT ") + kSummaryColumns + ", mines, moves FROM games WHERE id = ?").c_str());
     if (!query)
         return std::nullopt;
     sqlite3_bind_int64(query.get(), 1, id);
     if (sqlite3_step(query.get()) != SQLITE_ROW)
         return std::nullopt;
     TGameRow row = ReadSummary(query.get());
+    row.Mines = Text(query.get(), 14);
     const auto* blob = static_cast<const std::uint8_t*>(sqlite3_column_blob(query.get(), 15));
     row.Moves.assign(blob, blob + sqlite3_column_bytes(query.get(), 15));
     return row;

@@ -37,9 +37,9 @@ public:
 
     // One game in one transaction; false when it could not be written.
     bool Record(const TGameRow& row);
-    // Every game without its moves, oldest first.
+    // Every game without its mines and moves, oldest first.
     std::vector<TGameRow> Games() const;
-    // One game with its moves.
+    // One game whole.
     std::optional<TGameRow> Game(std::int64_t id) const;
 
 private:

@@ -33,8 +33,9 @@ struct TGameRow {
     int RightClicks = 0;
     int Chords = 0;
     int Start = 0;
+    // Left empty by the summary reads:
     std::string Mines;               // ascending linear indices joined by ","
-    std::vector<std::uint8_t> Moves; // PackMoves; left empty by the summary reads
+    std::vector<std::uint8_t> Moves; // PackMoves
 
     int Clicks() const { return LeftClicks + RightClicks + Chords; }
     bool Won() const { return Result == GameResults::Won; }

@@ -8,11 +8,26 @@
 
 TGameKind KindOf(const TGameRow& row) { return {row.Height, row.Width, row.Bombs, row.Mode}; }
 
+bool IsOfKind(const TGameRow& row, const TGameKind& kind)
+{
+    return row.Height == kind.Height && row.Width == kind.Width && row.Bombs == kind.Bombs && row.Mode == kind.Mode;
+}
+
 std::vector<TGameKind> KindsPlayed(const std::vector<TGameRow>& games)
 {
     std::map<TGameKind, int> counts;
-    for (const TGameRow& row : games)
-        ++counts[KindOf(row)];
+    // Games of one kind mostly follow each other: the last kind is tried first.
+    const auto sameKind = [](const TGameRow& a, const TGameRow& b) {
+        return a.Height == b.Height && a.Width == b.Width && a.Bombs == b.Bombs && a.Mode == b.Mode;
+    };
+    const TGameRow* last = nullptr;
+    int* count = nullptr;
+    for (const TGameRow& row : games) {
+        if (!last || !sameKind(row, *last))
+            count = &counts[KindOf(row)];
+        ++*count;
+        last = &row;
+    }
     std::vector<std::pair<TGameKind, int>> sorted(counts.begin(), counts.end());
     std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
     std::vector<TGameKind> kinds;

@@ -18,6 +18,7 @@ struct TGameKind {
 };
 
 TGameKind KindOf(const TGameRow& row);
+bool IsOfKind(const TGameRow& row, const TGameKind& kind);
 // Every kind that has games, the most played first.
 std::vector<TGameKind> KindsPlayed(const std::vector<TGameRow>& games);
 

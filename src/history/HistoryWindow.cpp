@@ -26,6 +26,8 @@
 
 namespace {
 
+constexpr std::size_t kChartPoints = 500;
+
 QString ModeText(const std::string& mode)
 {
     if (mode == GameModes::NoGuess)
@@ -114,7 +116,7 @@ void THistoryWindow::ShowKind(int index)
     FShown.clear();
     if (index >= 0 && index < static_cast<int>(FKinds.size()))
         for (const TGameRow& row : FGames)
-            if (KindOf(row) == FKinds[static_cast<std::size_t>(index)])
+            if (IsOfKind(row, FKinds[static_cast<std::size_t>(index)]))
                 FShown.push_back(&row);
     const TFigures f = FiguresOf(FShown);
     const QString none = tr("none");
@@ -144,14 +146,28 @@ void THistoryWindow::ShowKind(int index)
 
 void THistoryWindow::UpdateChart(const std::vector<const TGameRow*>& games)
 {
+    // Beyond kChartPoints wins a point stands for the average of a run of
+    // wins that follow each other: the trend shows, and the chart stays quick.
+    std::vector<const TGameRow*> won;
+    for (const TGameRow* row : games)
+        if (row->Won())
+            won.push_back(row);
+    const std::size_t run = std::max<std::size_t>(1, (won.size() + kChartPoints - 1) / kChartPoints);
     QList<QPointF> times;
     QList<QPointF> speeds;
-    for (const TGameRow* row : games)
-        if (row->Won()) {
-            const double x = static_cast<double>(times.size() + 1);
-            times.append({x, static_cast<double>(row->Millis) / 1000.0});
-            speeds.append({x, row->BbbvPerSecond()});
+    for (std::size_t first = 0; first < won.size(); first += run) {
+        const std::size_t last = std::min(won.size(), first + run);
+        double seconds = 0;
+        double speed = 0;
+        for (std::size_t i = first; i < last; ++i) {
+            seconds += static_cast<double>(won[i]->Millis) / 1000.0;
+            speed += won[i]->BbbvPerSecond();
         }
+        const double n = static_cast<double>(last - first);
+        const double x = static_cast<double>(last); // the win the run ends with
+        times.append({x, seconds / n});
+        speeds.append({x, speed / n});
+    }
     auto* chart = new QChart;
     chart->setTitle(tr("Wins of this size and mode"));
     auto* timeSeries = new QLineSeries(chart);
@@ -165,7 +181,7 @@ void THistoryWindow::UpdateChart(const std::vector<const TGameRow*>& games)
     auto* wins = new QValueAxis(chart);
     wins->setTitleText(tr("Win"));
     wins->setLabelFormat("%d");
-    wins->setRange(1, std::max<double>(2, static_cast<double>(times.size())));
+    wins->setRange(1, std::max<double>(2, static_cast<double>(won.size())));
     auto* seconds = new QValueAxis(chart);
     seconds->setTitleText(tr("Time (s)"));
     auto* speed = new QValueAxis(chart);
@@ -211,7 +227,8 @@ void THistoryWindow::ReplaySelected()
 
 void THistoryWindow::PlaySelectedAgain()
 {
-    const TGameRow* row = SelectedGame();
+    const TGameRow* selected = SelectedGame();
+    const std::optional<TGameRow> row = selected ? FRoom.Game(selected->Id) : std::nullopt;
     if (!row)
         return;
     const auto mines = MinesFromText(row->Mines);

@@ -65,7 +65,7 @@ int UserVersion(const std::string& path)
     return version;
 }
 
-TEST(GameDatabaseTest, KeepsEveryColumnAsWrittenAndTheMovesOnlyWhenAsked)
+TEST(GameDatabaseTest, KeepsEveryColumnAsWrittenAndTheBoardOnlyWhenAsked)
 {
     TTempFolder folder;
     TGameDatabase db;
@@ -78,8 +78,10 @@ TEST(GameDatabaseTest, KeepsEveryColumnAsWrittenAndTheMovesOnlyWhenAsked)
     ASSERT_EQ(rows.size(), 2u);
     TGameRow expected = Row(1);
     expected.Id = 1;
+    expected.Mines.clear();
     expected.Moves.clear();
     EXPECT_EQ(rows[0], expected);
+    expected.Mines = Row(1).Mines;
     expected.Moves = Row(1).Moves;
     EXPECT_EQ(db.Game(1), expected);
     EXPECT_EQ(db.Game(2)->Moves, std::vector<std::uint8_t>{});
