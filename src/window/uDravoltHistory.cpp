@@ -101,7 +101,13 @@ void TfrmDravolt::actKeepHistoryExecute()
 
 void TfrmDravolt::actHistoryExecute()
 {
-    THistoryWindow window(*FGameHistory, [this](const TBoard& board) { PlayBoard(board); }, this);
+    THistoryWindow window(
+        *FGameHistory,
+        [this](const TBoard& board) {
+            if (ConfirmStopGame())
+                PlayBoard(board);
+        },
+        this);
     ExecDialog(window);
 }
 
