@@ -101,7 +101,7 @@ TEST_F(HistoryTest, AWonAndALostGameAreRecordedAndReplayed)
     EXPECT_EQ(std::tie(won.Bbbv, won.BbbvDone), std::tuple(bbbv, bbbv));
     EXPECT_EQ(std::tie(won.LeftClicks, won.RightClicks, won.Chords), std::tuple(clicks, 0, 0));
     EXPECT_EQ(won.Start, first.x() + 10 * first.y());
-    EXPECT_EQ(won.Mines, MinesText(Mines()));
+    EXPECT_EQ(db.Game(won.Id)->Mines, MinesText(Mines()));
     const TGameRow& lost = rows[1];
     EXPECT_EQ(lost.Result, "lost");
     EXPECT_EQ(std::tie(lost.Bbbv, lost.BbbvDone, lost.LeftClicks, lost.Start), std::tuple(bbbv, 0, 1, bomb));
