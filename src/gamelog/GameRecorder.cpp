@@ -5,6 +5,7 @@
 #include "gamelog/BoardCode.h"
 #include "settings/zorvUtil.h"
 
+#include <chrono>
 #include <ctime>
 #include <utility>
 

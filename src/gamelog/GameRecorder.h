@@ -8,7 +8,6 @@
 #include "gamelog/GameRow.h"
 #include "gamelog/MoveRecord.h"
 
-#include <chrono>
 #include <functional>
 #include <string_view>
 #include <vector>
