@@ -127,6 +127,11 @@ benchmark_rows=(
   "BM_MergedSave/DravoltHistory_ini|A save merging one change into the history: re-read under the lock, written, renamed|save under 20 ms|2e7"
   "BM_OpenStatsView/0|Statistics view built: 1,000 names in the chooser, newest session read and shown|history under 50 ms|5e7"
   "BM_OpenStatsView/1|The same, shown and drawn once|history under 50 ms|5e7"
+  "BM_RecordGame|One game recorded in DravoltGames.sqlite holding 100,000 games (one commit)|record under 5 ms|5e6"
+  "BM_OpenHistoryWindow/0|Game history window built over 100,000 games: figures, list and chart of the largest size|window under 200 ms|2e8"
+  "BM_OpenHistoryWindow/1|The same, shown and drawn once|window under 200 ms|2e8"
+  "BM_ReplayStep|One replay step of an expert game: the move done and drawn|step under one 60 Hz frame|1.6e7"
+  "BM_ReplaySeekToEnd|The replay's slider from the first move to the last: board dealt again, 381 moves done|step under one 60 Hz frame|1.6e7"
 )
 
 # arguments | rows | columns | bombs | goal | limit in ms | the best-known peer's time

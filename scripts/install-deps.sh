@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake pkg-config
   qt6-base-dev qt6-base-private-dev libjpeg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6
+  qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick faketime time libx11-dev
   evilwm x11-utils

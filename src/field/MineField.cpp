@@ -4,6 +4,7 @@
 #include "settings/zorvUtil.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -233,6 +234,8 @@ void TMineField::DealNoGuess(int start)
 
 void TMineField::NewGame(bool startClick)
 {
+    if (FObserver)
+        FObserver->BoardReplaced(*this);
     FPictureShown = false;
     FGameNoGuess = Host.NoGuessChecked();
     FDealPending = FGameNoGuess;
@@ -245,12 +248,7 @@ void TMineField::NewGame(bool startClick)
     } else {
         BuildField();
     }
-    ClearedCount = 0;
-    PressedCell = {-1, -1};
-    LeftArmed = false;
-    RightArmed = false;
-    FBombsLeft = FBombTotal;
-    Host.SetCounterText(std::to_string(FBombsLeft));
+    ResetPlay();
 
     const int n = CellCount();
     if (CornerToCorner()) {
@@ -259,7 +257,9 @@ void TMineField::NewGame(bool startClick)
         ClickPoint = {0, 0};
         if (startClick) {
             StartClick = true;
+            FStartingGame = true;
             SimulateLeftClick(0, 0);
+            FStartingGame = false;
             StartClick = false;
         }
         return;
@@ -271,12 +271,61 @@ void TMineField::NewGame(bool startClick)
         // with step 7 start at 62, where a plain double would give 63.
         const long double fraction = static_cast<long double>(FreeClickStep) / 9.0L;
         const int start = static_cast<int>(static_cast<long double>(n) * fraction);
+        FStartingGame = true;
         if (!FreeClickFrom(start))
             FreeClickFrom(0);
+        FStartingGame = false;
         return;
     }
     if (Host.KeyboardNavigationChecked() && CursorIndex == -1 && n > 0)
         PlaceCursorAt(0);
+}
+
+void TMineField::ResetPlay()
+{
+    ClearedCount = 0;
+    PressedCell = {-1, -1};
+    LeftArmed = false;
+    RightArmed = false;
+    FBombsLeft = FBombTotal;
+    Host.SetCounterText(std::to_string(FBombsLeft));
+}
+
+void TMineField::NewBoard(int across, int down, const std::vector<int>& bombs, const std::string& mode, int start)
+{
+    if (FObserver)
+        FObserver->BoardReplaced(*this);
+    FPictureShown = false;
+    FGameNoGuess = false;
+    FDealPending = false;
+    FSlotsAcross = across;
+    FSlotsDown = down;
+    FBombTotal = static_cast<int>(bombs.size());
+    // The board plays by the given mode; the next random deal by the chosen one.
+    const std::string chosen = std::exchange(FPlayMode, mode);
+    PrepareGrid();
+    FPlayMode = chosen;
+    for (int i : bombs)
+        if (ValidIndex(i))
+            MakeBomb(i);
+    CountNeighbours();
+    ResetPlay();
+    if (Host.KeyboardNavigationChecked() && CursorIndex == -1 && CellCount() > 0)
+        PlaceCursorAt(0);
+    if (!ValidIndex(start))
+        return;
+    const TCellPos cell = IndexToCell(start);
+    MoveCursorTo(cell.Col, cell.Row);
+    FStartingGame = true;
+    TellAction(TFieldAction::Auto, cell.Col, cell.Row);
+    UncoverCell(cell.Col, cell.Row);
+    FStartingGame = false;
+}
+
+void TMineField::TellAction(TFieldAction action, int col, int row)
+{
+    if (FObserver)
+        FObserver->ActionTaken(*this, FStartingGame ? TFieldAction::Auto : action, CellToIndex(col, row));
 }
 
 bool TMineField::FreeClickFrom(int start)
@@ -326,6 +375,8 @@ void TMineField::UncoverCell(int col, int row)
 {
     if (FDealPending)
         DealNoGuess(CellToIndex(col, row));
+    if (FObserver && ClearedCount == 0)
+        FObserver->FirstUncovering(*this, CellToIndex(col, row));
     TSlot& slot = Cell(col, row);
     const bool bomb = IsBomb(slot);
     OpenCell(col, row, !bomb);
@@ -515,6 +566,8 @@ bool TMineField::CheckWin()
     } else {
         Paint();
     }
+    if (FObserver)
+        FObserver->GameEnded(*this, true);
     Host.RecordGameStat();
     Host.CheckBestTime();
     return true;
@@ -524,6 +577,8 @@ void TMineField::LoseGame()
 {
     SetEnabled(false);
     Host.StopClock();
+    if (FObserver)
+        FObserver->GameEnded(*this, false);
     if (!(FOptimizeStatsStart && FBombsLeft == FBombTotal && Host.CurrentSessionGameCount() == 0))
         Host.SetLossPending();
 
@@ -637,6 +692,7 @@ void TMineField::LeftClick()
     TCellPos cell;
     if (!CellAtClickPoint(cell))
         return;
+    TellAction(TFieldAction::Left, cell.Col, cell.Row);
     if (ClickRefused(cell.Col, cell.Row))
         RedrawForCursor(cell.Col, cell.Row);
     else
@@ -648,6 +704,7 @@ void TMineField::RightClick()
     TCellPos cell;
     if (!CellAtClickPoint(cell))
         return;
+    TellAction(TFieldAction::Right, cell.Col, cell.Row);
     if (Cell(cell.Col, cell.Row).Cleared)
         RedrawForCursor(cell.Col, cell.Row);
     else
@@ -659,6 +716,7 @@ void TMineField::DualClick()
     TCellPos cell;
     if (!CellAtClickPoint(cell))
         return;
+    TellAction(TFieldAction::Chord, cell.Col, cell.Row);
     RedrawCell(cell.Col, cell.Row);
     const TSlot& slot = Cell(cell.Col, cell.Row);
     if (slot.Cleared && !slot.Content.empty())

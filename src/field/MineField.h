@@ -5,6 +5,7 @@
 
 #include "field/CandidateList.h"
 #include "field/FieldHost.h"
+#include "field/FieldObserver.h"
 #include "field/IzorvMineField.h"
 #include "field/RandomGenerator.h"
 #include "field/Slot.h"
@@ -55,6 +56,14 @@ public:
     void Undo() override;
     void RemarkFlags() override;
     bool GameNoGuess() const override { return FGameNoGuess; }
+
+    // Deals the given board in place of a random one: the field takes its
+    // size, and the game plays by the given mode ("code" for a board from a
+    // code, which keeps no best time). The start cell, when given, is
+    // uncovered for the player.
+    void NewBoard(int across, int down, const std::vector<int>& bombs, const std::string& mode, int start = -1);
+    // The history's view of the play; null: nobody watches.
+    void SetObserver(FieldObserver* observer) { FObserver = observer; }
 
     // --- The grid. Indexing always uses the allocated grid, so dimensions
     // written since the last AllocateGrid never reach outside it.
@@ -132,6 +141,10 @@ public:
     // Drawing hook: draw one cell now.
     virtual void RedrawCell(int col, int row) = 0;
 
+    // Tells the observer of a player's action on a cell; an uncovering the
+    // program makes while it starts a game is told as such.
+    void TellAction(TFieldAction action, int col, int row);
+
     // --- Per-game state
     int ClearedCount = 0;
     int CursorIndex = -1;
@@ -162,6 +175,7 @@ private:
     void MakeBomb(int i);
     void CountNeighbours();
     void DealNoGuess(int start);
+    void ResetPlay(); // the per-game state of a new board
 
     int FSlotsAcross = 10;
     int FSlotsDown = 10;
@@ -180,6 +194,8 @@ private:
     bool FGameNoGuess = false; // the mode the current game was started with
     bool FDealPending = false; // the game keeps the mode NewGame read
     int FPendingBombs = 0;
+    FieldObserver* FObserver = nullptr;
+    bool FStartingGame = false; // the clicks of NewGame itself are the program's
 
     int FGridAcross = 0;
     int FGridDown = 0;

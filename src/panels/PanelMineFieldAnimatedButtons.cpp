@@ -51,6 +51,7 @@ void TPanelMineFieldAnimatedButtons::RightDown(int x, int y, bool leftHeld)
         PressNeighbours(CellToIndex(cell.Col, cell.Row));
         BlockPressed = true;
     } else {
+        TellAction(Host.UndecidedChecked() ? TFieldAction::Mark : TFieldAction::Right, cell.Col, cell.Row);
         CycleMarker(cell.Col, cell.Row);
     }
 }
@@ -65,12 +66,15 @@ void TPanelMineFieldAnimatedButtons::LeftUp(int x, int y, bool rightHeld)
     const int i = CellToIndex(cell.Col, cell.Row);
     const TSlot& slot = Cell(cell.Col, cell.Row);
     if (rightHeld) {
+        TellAction(TFieldAction::Chord, cell.Col, cell.Row);
         RedrawCell(cell.Col, cell.Row);
         RedrawNeighbours(i);
         if (slot.Cleared && !slot.Content.empty())
             Chord(i);
         return;
     }
+    if (LeftArmed)
+        TellAction(TFieldAction::Left, cell.Col, cell.Row);
     if (ClickRefused(cell.Col, cell.Row) || !LeftArmed)
         return;
     LeftArmed = false;
@@ -85,6 +89,7 @@ void TPanelMineFieldAnimatedButtons::RightUp(int x, int y, bool leftHeld)
     BlockPressed = false;
     if (!leftHeld)
         return;
+    TellAction(TFieldAction::Chord, cell.Col, cell.Row);
     const int i = CellToIndex(cell.Col, cell.Row);
     const TSlot& slot = Cell(cell.Col, cell.Row);
     if (slot.Marker.empty())

@@ -34,6 +34,8 @@ inline constexpr std::string_view UseUndecided = "useUndecided";
 inline constexpr std::string_view SizeForXP = "sizeForXP";
 inline constexpr std::string_view Zoom = "zoom";
 inline constexpr std::string_view Theme = "theme";
+// Written only once the player turns the option off or on: "0" is off.
+inline constexpr std::string_view GameHistory = "gameHistory";
 
 // The value every key is read with; a stored "-1" counts as an absent key.
 inline constexpr std::string_view Absent = "-1";

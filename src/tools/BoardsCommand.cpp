@@ -1,11 +1,14 @@
 #include "tools/BoardsCommand.h"
 
 #include "field/NoGuessDealer.h"
+#include "gamelog/BoardCode.h"
+
+#include <algorithm>
 
 #include <charconv>
 #include <ostream>
 
-const char* const kBoardsUsage = "usage: dravolt-boards ROWS COLUMNS BOMBS COUNT [--seed S] [--start INDEX]";
+const char* const kBoardsUsage = "usage: dravolt-boards ROWS COLUMNS BOMBS COUNT [--seed S] [--start INDEX] [--codes]";
 
 namespace {
 
@@ -37,6 +40,11 @@ std::optional<TBoardsRequest> ParseBoardsArguments(const std::vector<std::string
     TBoardsRequest request{static_cast<int>(*rows), static_cast<int>(*columns), static_cast<int>(*bombs),
                            static_cast<int>(*count), std::nullopt, std::nullopt};
     for (std::size_t a = 4; a < arguments.size(); a += 2) {
+        if (arguments[a] == "--codes" && !request.Codes) {
+            request.Codes = true;
+            --a; // a flag without a value
+            continue;
+        }
         if (a + 1 == arguments.size())
             return std::nullopt; // an option without its value
         const std::string& value = arguments[a + 1];
@@ -65,6 +73,12 @@ void WriteBoards(const TBoardsRequest& request, std::uint32_t seed, std::ostream
         random.Reseed(seed + static_cast<std::uint32_t>(k));
         const TNoGuessBoard board =
             TNoGuessDealer(random).Deal({request.Columns, request.Rows, request.Bombs, start});
+        if (request.Codes) {
+            std::vector<int> mines = board.Bombs;
+            std::sort(mines.begin(), mines.end());
+            out << BoardToCode({request.Rows, request.Columns, start, mines}) << '\n';
+            continue;
+        }
         out << request.Rows << ' ' << request.Columns << ' ' << start << ' ' << (board.Solved ? 1 : 0);
         for (std::size_t b = 0; b < board.Bombs.size(); ++b)
             out << (b == 0 ? ' ' : ',') << board.Bombs[b];

@@ -1,14 +1,15 @@
 // The command dravolt-boards: no-guess boards dealt as the game deals them,
 // one a line, for other programs and for measuring the dealer.
 //
-//   dravolt-boards ROWS COLUMNS BOMBS COUNT [--seed S] [--start INDEX]
+//   dravolt-boards ROWS COLUMNS BOMBS COUNT [--seed S] [--start INDEX] [--codes]
 //
 // Each line reads "ROWS COLUMNS START SOLVED b1,b2,...": START is the linear
 // index (column + row x COLUMNS) of the first uncovered cell, SOLVED is 1 for
 // a board that logic alone clears from there and 0 for the best board found
 // in the time allowed, and the b are the bombs' linear indices in ascending
 // order (the last field is left out when there are none). Board k uses the
-// seed S + k.
+// seed S + k. With --codes each line is the board's code instead, which
+// Game > Play Board from Code deals.
 #pragma once
 
 #include "field/TimeSource.h"
@@ -26,6 +27,7 @@ struct TBoardsRequest {
     int Count = 0;
     std::optional<std::uint32_t> Seed; // from the clock, as the game seeds, when absent
     std::optional<int> Start;          // row ROWS / 2, column COLUMNS / 2 when absent
+    bool Codes = false;                // board codes rather than the layout lines
 
     friend bool operator==(const TBoardsRequest&, const TBoardsRequest&) = default;
 };

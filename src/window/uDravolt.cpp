@@ -7,6 +7,7 @@
 #include "dialogs/uBackground.h"
 #include "dialogs/uSize.h"
 #include "i18n/Translations.h"
+#include "history/HistoryRoom.h"
 #include "panels/PanelMineField.h"
 #include "panels/PanelMineFieldAnimatedButtons.h"
 #include "render/DefaultWinPicture.h"
@@ -52,6 +53,7 @@ TfrmDravolt::TfrmDravolt(TimeSource& time, QWidget* parent) : QMainWindow(parent
     CreateMenus();
     CreatePanels();
     InstallAccessibility(lblCounter, lblTimer);
+    CreateHistoryMenus();
     imgHolder = DefaultWinPicture();
 
     timClock.setInterval(1000);
@@ -95,6 +97,7 @@ bool TfrmDravolt::FormCreate()
     ClockPausedByMinimize = false;
     FHistory.Assign(OpenIniFile(kHistoryFile, "", tell));
     FSessions = ReadSessionNames(FHistory);
+    ReadHistorySetting();
     return true;
 }
 
@@ -526,6 +529,7 @@ bool TfrmDravolt::FormClose()
         RecordGameStat();
     if (!SaveSessionStats())
         return false;
+    FGameHistory->Recorder().Close(*ActivePanel());
     if (FSettings.Dirty() && !FSettings.UpdateFile())
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
                        tr("Could not save Dravolt.ini: the settings changed during this session are lost."));

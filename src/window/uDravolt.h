@@ -20,6 +20,7 @@
 
 #include <array>
 #include <optional>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -29,8 +30,11 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class TfrmBestTime;
+class THistoryRoom;
+struct TBoard;
 class TPanelMineField;
 class TPanelMineFieldAnimatedButtons;
+class TMineField;
 
 class TfrmDravolt : public QMainWindow, public FieldHost {
     Q_OBJECT
@@ -70,6 +74,19 @@ public:
     void actAboutExecute();
     void timClockTimer();
     void timPaintDelayerTimer();
+
+    // --- The game history (uDravoltHistory.cpp)
+    void actHistoryExecute();
+    void actCopyBoardCodeExecute();
+    void actPlayBoardCodeExecute();
+    void actKeepHistoryExecute();
+    // Deals the board in place of the game on the field; it plays as mode "code".
+    void PlayBoard(const TBoard& board);
+    std::unique_ptr<THistoryRoom> FGameHistory;
+    QAction* actHistory = nullptr;
+    QAction* actCopyBoardCode = nullptr;
+    QAction* actPlayBoardCode = nullptr;
+    QAction* actKeepHistory = nullptr;
 
     // --- FieldHost: what the field uses of its window
     bool FreeClickChecked() const override;
@@ -205,6 +222,9 @@ private:
     void RealignPanels();
     void CreateMenus();
     void CreatePanels();
+    void CreateHistoryMenus();
+    void WatchPlay(TMineField& panel); // a new panel's play goes to the history
+    void ReadHistorySetting();
     TPanelMineField* ActivePanel() const;
 
     TimeSource& FTime;

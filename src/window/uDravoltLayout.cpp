@@ -309,6 +309,7 @@ void TfrmDravolt::SetupFieldPanel(TPanelMineField* panel)
     panel->setParent(pnlMain);
     panel->setFont(font());
     panel->SetTheme(FTheme);
+    WatchPlay(*panel);
     RealignPanels();
     panel->show();
 }

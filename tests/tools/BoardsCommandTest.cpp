@@ -1,10 +1,12 @@
 // The dravolt-boards command: its arguments, and the lines it writes.
 #include "field/FakeField.h"
 #include "field/NoGuessDealer.h"
+#include "gamelog/BoardCode.h"
 #include "tools/BoardsCommand.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -21,6 +23,9 @@ TEST(BoardsArgumentsTest, AcceptTheUsageAndRefuseAnythingElse)
         {{"60", "100", "2100", "1", "--seed", "4294967295"}, TBoardsRequest{60, 100, 2100, 1, 4294967295u, std::nullopt}},
         {{"1", "10", "0", "1", "--start", "9", "--seed", "0"}, TBoardsRequest{1, 10, 0, 1, 0u, 9}},
         {{"10", "10", "10000", "3", "--start", "99"}, TBoardsRequest{10, 10, 10000, 3, std::nullopt, 99}},
+        {{"9", "10", "10", "2", "--codes", "--seed", "7"}, TBoardsRequest{9, 10, 10, 2, 7u, std::nullopt, true}},
+        {{"9", "10", "10", "2", "--codes", "--codes"}, std::nullopt},
+        {{"9", "10", "10", "2", "--seed", "--codes"}, std::nullopt},
         {{}, std::nullopt},
         {{"16", "30", "99"}, std::nullopt},                            // no COUNT
         {{"16", "30", "99", "5", "7"}, std::nullopt},                  // one number too many
@@ -94,6 +99,26 @@ TEST(BoardsCommandTest, WritesOneBoardALineWithSuccessiveSeeds)
     }
     EXPECT_FALSE(std::getline(lines, line));
     EXPECT_EQ(err.str(), "");
+}
+
+TEST(BoardsCommandTest, WithCodesEachLineIsTheCodeOfTheBoardDealt)
+{
+    std::ostringstream out, err;
+    FixedTime time;
+    ASSERT_EQ(RunBoardsCommand({"16", "30", "99", "2", "--seed", "40", "--codes"}, out, err, time), 0);
+    std::istringstream lines(out.str());
+    std::string line;
+    for (std::uint32_t k = 0; k < 2; ++k) {
+        ASSERT_TRUE(std::getline(lines, line));
+        TRandomGenerator random;
+        random.Reseed(40 + k);
+        TNoGuessBoard dealt = TNoGuessDealer(random).Deal({30, 16, 99, 255});
+        std::sort(dealt.Bombs.begin(), dealt.Bombs.end());
+        const auto board = BoardFromCode(line);
+        ASSERT_TRUE(std::holds_alternative<TBoard>(board)) << line;
+        EXPECT_EQ(std::get<TBoard>(board), (TBoard{16, 30, 255, dealt.Bombs}));
+    }
+    EXPECT_FALSE(std::getline(lines, line));
 }
 
 TEST(BoardsCommandTest, ABoardWithoutBombsEndsAfterSolved)

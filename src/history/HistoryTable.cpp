@@ -1,0 +1,105 @@
+#include "history/HistoryTable.h"
+
+#include "gamelog/Bbbv.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+double SortValue(const TGameRow& row, int column)
+{
+    switch (column) {
+    case THistoryTable::Time: return static_cast<double>(row.Millis);
+    case THistoryTable::Bbbv: return row.Bbbv;
+    case THistoryTable::BbbvPerSecond: return row.BbbvPerSecond();
+    case THistoryTable::Efficiency: return Efficiency(row.BbbvDone, row.Clicks());
+    default: return static_cast<double>(row.Id);
+    }
+}
+
+} // namespace
+
+QString THistoryTable::TimeText(std::int64_t millis) { return QString::number(static_cast<double>(millis) / 1000.0, 'f', 3); }
+
+QString THistoryTable::ResultText(const std::string& result)
+{
+    if (result == GameResults::Won)
+        return QCoreApplication::translate("THistoryTable", "won");
+    if (result == GameResults::Lost)
+        return QCoreApplication::translate("THistoryTable", "lost");
+    return QCoreApplication::translate("THistoryTable", "abandoned");
+}
+
+void THistoryTable::SetGames(std::vector<const TGameRow*> games)
+{
+    beginResetModel();
+    FGames = std::move(games);
+    std::reverse(FGames.begin(), FGames.end());
+    endResetModel();
+}
+
+const TGameRow* THistoryTable::GameAt(int row) const
+{
+    return row >= 0 && row < rowCount() ? FGames[static_cast<std::size_t>(row)] : nullptr;
+}
+
+int THistoryTable::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(FGames.size());
+}
+
+int THistoryTable::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant THistoryTable::data(const QModelIndex& index, int role) const
+{
+    const TGameRow* row = GameAt(index.row());
+    if (!row)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == Ended || index.column() == Result ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case Ended: return QString::fromStdString(row->EndedAt).replace('T', ' ');
+    case Time: return TimeText(row->Millis);
+    case Bbbv: return QStringLiteral("%1/%2").arg(row->BbbvDone).arg(row->Bbbv);
+    case BbbvPerSecond: return QString::number(row->BbbvPerSecond(), 'f', 2);
+    case Efficiency: return QStringLiteral("%1 %").arg(::Efficiency(row->BbbvDone, row->Clicks()), 0, 'f', 0);
+    case Result: return ResultText(row->Result);
+    default: return {};
+    }
+}
+
+QVariant THistoryTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case Ended: return QCoreApplication::translate("THistoryTable", "Ended");
+    case Time: return QCoreApplication::translate("THistoryTable", "Time (s)");
+    case Bbbv: return QCoreApplication::translate("THistoryTable", "3BV");
+    case BbbvPerSecond: return QCoreApplication::translate("THistoryTable", "3BV/s");
+    case Efficiency: return QCoreApplication::translate("THistoryTable", "Efficiency");
+    case Result: return QCoreApplication::translate("THistoryTable", "Result");
+    default: return {};
+    }
+}
+
+void THistoryTable::sort(int column, Qt::SortOrder order)
+{
+    beginResetModel();
+    const auto less = [column](const TGameRow* a, const TGameRow* b) {
+        if (column == Result && a->Result != b->Result)
+            return a->Result < b->Result;
+        const double x = SortValue(*a, column);
+        const double y = SortValue(*b, column);
+        return x != y ? x < y : a->Id < b->Id;
+    };
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(FGames.begin(), FGames.end(), less);
+    else
+        std::stable_sort(FGames.begin(), FGames.end(), [&](const TGameRow* a, const TGameRow* b) { return less(b, a); });
+    endResetModel();
+}
