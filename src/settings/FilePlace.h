@@ -57,5 +57,5 @@ std::optional<TFilePlace> FindFilePlace(const std::string& path);
 // nothing (errno set) when that cannot be told. A link counts as itself.
 std::optional<TFileIdentity> IdentityAt(const TFilePlace& place);
 
-// The identity of what an open descriptor refers to.
+// The identity of the file a stat() or fstat() described.
 TFileIdentity IdentityOf(const struct stat& info);

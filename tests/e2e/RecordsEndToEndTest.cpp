@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -137,6 +138,30 @@ TEST(RecordsEndToEnd, ThreeWindowsClosingInOneSecondSaveThreeSessions)
                              "[20261208 - 12:00:02]\n3=0|0|0000\n2=0|0|0000\n1=0|0|0000\n\n"})
         EXPECT_TRUE(history.contains(line)) << line << "\n" << history.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no file left beside them";
+}
+
+// Both files as links to files not made yet: the game starts, makes the
+// files the links name, and saves there at close.
+TEST(RecordsEndToEnd, LinksToMissingFilesLeadToTheFilesTheyName)
+{
+    TXServer x;
+    ASSERT_TRUE(x.Running());
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("kept"));
+    ASSERT_TRUE(QFile::link("kept/settings.ini", folder.filePath("Dravolt.ini")));
+    ASSERT_TRUE(QFile::link("kept/history.ini", folder.filePath("DravoltHistory.ini")));
+    TGame game(x, {.FakeTime = kFrozenNoon, .Folder = folder.path()});
+    ASSERT_TRUE(game.Started());
+    game.Focus();
+    game.Key("alt+o");
+    game.Key("h"); // S&how Numbers When Game Over: saved at close
+    game.ExitThroughTheMenu(10);
+    ASSERT_TRUE(game.WaitForExit());
+
+    EXPECT_TRUE(ReadText(folder, "kept/settings.ini").contains("accentClearedAreaUponLoss=1\n"))
+        << ReadText(folder, "kept/settings.ini").toStdString();
+    EXPECT_TRUE(QFileInfo(folder.filePath("kept/history.ini")).isFile());
+    EXPECT_TRUE(QFileInfo(folder.filePath("Dravolt.ini")).isSymLink());
 }
 
 // The wall clock and the timers run 2000 times faster: a game reaches 9999

@@ -161,6 +161,39 @@ TEST(SafeSaveTest, AKillAnywhereInAnInPlaceSaveLeavesTheOldOrTheNewContentsWhole
     }
 }
 
+TEST(SafeSaveTest, AnInterruptedInPlaceSaveCountsOnlyWhenItsCopyIsWholeAndInItsPlace)
+{
+    TTempFolder folder;
+    const std::string path = folder.File("Dravolt.ini");
+    WriteFileText(path, kOld);
+    InChild(0, [&] {
+        SetSaveStepHookForTesting([](TSaveStep step) {
+            if (step == TSaveStep::WriteInPlace)
+                _exit(9); // the copy is flushed, the front not yet written
+            return step == TSaveStep::CreateNew ? EACCES : 0;
+        });
+        return SaveWholeFile(path, kNew);
+    });
+    const std::string interrupted = ReadFileText(path);
+    ASSERT_TRUE(interrupted.starts_with(kOld) && interrupted.ends_with(kNew));
+    std::string altered = interrupted;
+    altered[altered.size() - 3] = 'x';
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string read;
+    } cases[] = {
+        {"as the save left it", interrupted, kNew},
+        {"the copy cut short", interrupted.substr(0, interrupted.size() - 1), kOld},
+        {"the copy altered", altered, kOld},
+        {"moved by an edit", "[x]\n" + interrupted, "[x]\n" + interrupted},
+    };
+    for (const Case& c : cases) {
+        WriteFileText(path, c.bytes);
+        EXPECT_EQ(ReadRegularFile(path), c.read) << c.what;
+    }
+}
+
 TEST(SafeSaveTest, ACrashAtAnyStepLeavesTheOldOrTheNewFileAndTheNextSaveTidiesUp)
 {
     for (const TSaveStep crashAt : {TSaveStep::CreateNew, TSaveStep::WriteNew, TSaveStep::OwnNew, TSaveStep::SyncNew,
