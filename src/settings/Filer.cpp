@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 std::string CurrentFolder()
 {
@@ -26,8 +24,8 @@ bool CreateEmptyFile(const std::string& path)
     const auto place = FindFilePlace(path);
     if (!place)
         return false;
-    TFd file(openat(place->Folder.Get(), place->Name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW,
-                    0666));
+    TFd file(openat(place->Folder.Get(), place->Name.c_str(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0666));
     return file && file.Close();
 }
 

@@ -303,7 +303,8 @@ TOutcome Replace(const TFilePlace& place, std::string_view contents, const TOldF
 // contents, afterwards the new ones (see SavedContents).
 bool WriteInPlace(const TFilePlace& place, std::string_view contents, const struct stat& old)
 {
-    const TFd fd(openat(place.Folder.Get(), place.Name.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
+    const TFd fd(
+        openat(place.Folder.Get(), place.Name.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
     struct stat info {};
     if (!fd || fstat(fd.Get(), &info) != 0 || IdentityOf(info) != IdentityOf(old))
         return false;
