@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cinttypes>
 #include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
@@ -58,6 +59,8 @@ std::optional<TSaveRecord> RecordAt(std::string_view bytes, std::size_t pos)
     if (bytes.size() - pos < kRecordSize)
         return std::nullopt;
     const std::string_view text = bytes.substr(pos, kRecordSize);
+    if (!text.starts_with(kRecordStart))
+        return std::nullopt;
     TSaveRecord record;
     std::size_t field = kRecordStart.size();
     for (std::uint64_t* value : {&record.At, &record.OldSize, &record.Size, &record.Sum}) {
@@ -75,11 +78,16 @@ std::optional<TSaveRecord> RecordAt(std::string_view bytes, std::size_t pos)
 // The last record of a save in progress in the bytes.
 std::optional<TSaveRecord> LastRecord(std::string_view bytes)
 {
+    // memchr, as string_view::find compares byte by byte here.
     std::optional<TSaveRecord> last;
-    const std::string_view mark = kRecordStart.substr(2);
-    for (std::size_t found = bytes.find(mark, 2); found != std::string_view::npos; found = bytes.find(mark, found + 1))
-        if (const auto record = RecordAt(bytes, found - 2))
+    const char mark = kRecordStart[2];
+    for (const char* found = bytes.data() + 1; bytes.size() > 2;) { // a record starts two bytes before its mark
+        found = static_cast<const char*>(std::memchr(found + 1, mark, bytes.size() - (found + 1 - bytes.data())));
+        if (!found)
+            break;
+        if (const auto record = RecordAt(bytes, static_cast<std::size_t>(found - bytes.data()) - 2))
             last = record;
+    }
     return last;
 }
 
