@@ -1,9 +1,8 @@
 #include "settings/Filer.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 std::string CurrentFolder()
 {
@@ -22,10 +21,12 @@ std::string JoinPath(std::string_view folder, std::string_view name)
 
 bool CreateEmptyFile(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0)
+    const auto place = FindFilePlace(path);
+    if (!place)
         return false;
-    return close(fd) == 0;
+    TFd file(openat(place->Folder.Get(), place->Name.c_str(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0666));
+    return file && file.Close();
 }
 
 std::optional<TMemIniFile> OpenIniFile(const std::string& fileName, const std::string& folder,
@@ -38,9 +39,13 @@ std::optional<TMemIniFile> OpenIniFile(const std::string& fileName, const std::s
         if (tell)
             tell(message);
     };
-    struct stat info {};
-    const bool exists = !path.empty() && stat(path.c_str(), &info) == 0;
-    if (!exists && (path.empty() || !CreateEmptyFile(path))) {
+    const auto place = path.empty() ? std::optional<TFilePlace>() : FindFilePlace(path);
+    if (!place && (errno == EACCES || errno == ELOOP)) {
+        say("Could not open ini file."); // a link that may not be followed
+        return std::nullopt;
+    }
+    const auto identity = place ? IdentityAt(*place) : std::nullopt;
+    if (!place || (identity == TFileIdentity{} && !CreateEmptyFile(path))) {
         say("Could not create ini file");
         return std::nullopt;
     }

@@ -47,16 +47,6 @@ bool IsHeaderLine(std::string_view line)
     return !line.empty() && line.front() == '[' && line.find(']') == line.size() - 1;
 }
 
-// Closes the descriptor on every path out of FromFile.
-struct TFileDescriptor {
-    int Fd;
-    ~TFileDescriptor()
-    {
-        if (Fd >= 0)
-            close(Fd);
-    }
-};
-
 } // namespace
 
 TMemIniFile::TMemIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
@@ -73,28 +63,40 @@ TMemIniFile TMemIniFile::FromText(std::string_view text, std::string fileName)
     return ini;
 }
 
-std::optional<std::string> ReadRegularFile(const std::string& path)
+std::optional<std::string> ReadRegularFile(const std::string& path, TFileIdentity* identity)
 {
+    const auto place = FindFilePlace(path);
+    if (!place)
+        return std::nullopt;
     // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; the type
     // test below then refuses it.
-    const TFileDescriptor file{open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)};
+    const TFd file(openat(place->Folder.Get(), place->Name.c_str(),
+                          O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
+    if (!file && errno == ENOENT && identity)
+        *identity = {};
     struct stat info {};
-    if (file.Fd < 0 || fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode))
+    if (!file || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
+    if (identity)
+        *identity = IdentityOf(info);
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     std::array<char, 1 << 16> buffer{};
     for (;;) {
-        const ssize_t got = read(file.Fd, buffer.data(), buffer.size());
+        const ssize_t got = read(file.Get(), buffer.data(), buffer.size());
         if (got < 0) {
             if (errno == EINTR)
                 continue;
             return std::nullopt;
         }
         if (got == 0)
-            return bytes;
+            break;
         bytes.append(buffer.data(), static_cast<std::size_t>(got));
     }
+    const std::string_view saved = SavedContents(bytes);
+    if (saved.size() != bytes.size())
+        return std::string(saved);
+    return bytes;
 }
 
 std::optional<TMemIniFile> TMemIniFile::FromFile(std::string fileName)

@@ -13,6 +13,7 @@
 // or delete uses the first matching line.
 #pragma once
 
+#include "settings/FilePlace.h"
 #include "settings/KeyIndex.h"
 
 #include <cstddef>
@@ -22,9 +23,12 @@
 #include <unordered_map>
 #include <vector>
 
-// The whole contents of a regular file; nothing for a missing file, a
-// directory, a FIFO or a device, or when reading fails.
-std::optional<std::string> ReadRegularFile(const std::string& path);
+// The whole contents of a regular file, as its last save left them (see
+// SavedContents); nothing for a missing file, a directory, a FIFO or a
+// device, a link that may not be followed (see FindFilePlace), or when
+// reading fails. The identity, when asked for, tells which file was read
+// (the empty identity for a missing one), for a later save to check.
+std::optional<std::string> ReadRegularFile(const std::string& path, TFileIdentity* identity = nullptr);
 
 class TMemIniFile {
 public:

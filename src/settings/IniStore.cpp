@@ -47,7 +47,7 @@ std::size_t Digest(std::string_view bytes) { return std::hash<std::string_view>{
 bool TIniStore::Rebase()
 {
     const std::string& name = FIni.FileName();
-    std::optional<std::string> bytes = ReadRegularFile(name);
+    std::optional<std::string> bytes = ReadRegularFile(name, &FReadFile);
     if (!bytes) {
         struct stat info {};
         if (name.empty() || stat(name.c_str(), &info) == 0 || errno != ENOENT)
@@ -94,7 +94,7 @@ bool TIniStore::Transact(const std::function<void(TIniStore&)>& change)
     if (!current)
         return false;
     const std::string text = FIni.Text();
-    if (!SaveWholeFile(FIni.FileName(), text))
+    if (!SaveWholeFile(FIni.FileName(), text, FReadFile))
         return false;
     FChanges.clear();
     FDiskDigest = Digest(text);

@@ -65,4 +65,6 @@ private:
     // A digest of the file's bytes as this run last read or wrote them:
     // while the file still has them, the object is already up to date.
     std::optional<std::size_t> FDiskDigest;
+    // The file the last re-read found: a save writes to nothing else.
+    TFileIdentity FReadFile;
 };

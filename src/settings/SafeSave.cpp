@@ -1,26 +1,95 @@
 #include "settings/SafeSave.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
-#include <filesystem>
-#include <optional>
 #include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// The same limit the kernel puts on nested links.
-constexpr int kMaxLinkDepth = 40;
 // What a new file is named while it is being saved: ".Dravolt.ini.saving-"
 // and six characters. Nothing else in the folder may look like it.
 constexpr std::string_view kSavingInfix = ".saving-";
 constexpr std::size_t kSuffixLength = 6;
+// Writes go in pieces of this size, so that a test can stop a save between
+// any two of them.
+constexpr std::size_t kPieceSize = 64 * 1024;
+
+// The record of an in-place save in progress, written after the old contents
+// and followed by the new ones: a comment line, which loaders skip, holding
+// where it stands, the length of the old contents and the length and digest
+// of the new. The \x01 keeps the search for it as fast as memchr.
+constexpr std::string_view kRecordStart = "\n;\x01saving at=";
+constexpr int kHexDigits = 16;
+constexpr std::size_t kRecordSize = kRecordStart.size() + kHexDigits + 5 + kHexDigits + 6 + kHexDigits + 5 +
+                                    kHexDigits + 1; // " old=", " size=", " sum=", "\n"
+
+struct TSaveRecord {
+    std::uint64_t At = 0;
+    std::uint64_t OldSize = 0;
+    std::uint64_t Size = 0;
+    std::uint64_t Sum = 0;
+};
+
+std::uint64_t Digest(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+
+std::string RecordText(const TSaveRecord& record)
+{
+    char text[kRecordSize + 1];
+    std::snprintf(text, sizeof text, "%.*s%016" PRIx64 " old=%016" PRIx64 " size=%016" PRIx64 " sum=%016" PRIx64 "\n",
+                  static_cast<int>(kRecordStart.size()), kRecordStart.data(), record.At, record.OldSize, record.Size,
+                  record.Sum);
+    return std::string(text, kRecordSize);
+}
+
+// The record that stands at pos, if its text is whole and names that place.
+std::optional<TSaveRecord> RecordAt(std::string_view bytes, std::size_t pos)
+{
+    if (bytes.size() - pos < kRecordSize)
+        return std::nullopt;
+    const std::string_view text = bytes.substr(pos, kRecordSize);
+    if (!text.starts_with(kRecordStart))
+        return std::nullopt;
+    TSaveRecord record;
+    std::size_t field = kRecordStart.size();
+    for (std::uint64_t* value : {&record.At, &record.OldSize, &record.Size, &record.Sum}) {
+        const char* begin = text.data() + field;
+        const auto [end, error] = std::from_chars(begin, begin + kHexDigits, *value, 16);
+        if (error != std::errc() || end != begin + kHexDigits)
+            return std::nullopt;
+        field = text.find('=', field + kHexDigits) + 1;
+    }
+    if (RecordText(record) != text || record.At != pos || record.OldSize > pos)
+        return std::nullopt;
+    return record;
+}
+
+// The last record of a save in progress in the bytes.
+std::optional<TSaveRecord> LastRecord(std::string_view bytes)
+{
+    // memchr, as string_view::find compares byte by byte here.
+    std::optional<TSaveRecord> last;
+    const char mark = kRecordStart[2];
+    for (const char* found = bytes.data() + 1; bytes.size() > 2;) { // a record starts two bytes before its mark
+        found = static_cast<const char*>(std::memchr(found + 1, mark, bytes.size() - (found + 1 - bytes.data())));
+        if (!found)
+            break;
+        if (const auto record = RecordAt(bytes, static_cast<std::size_t>(found - bytes.data()) - 2))
+            last = record;
+    }
+    return last;
+}
 
 std::function<int(TSaveStep)>& StepHook()
 {
@@ -28,44 +97,19 @@ std::function<int(TSaveStep)>& StepHook()
     return hook;
 }
 
-// 0 when the step may run; otherwise the error number it fails with.
-int Injected(TSaveStep step)
-{
-    const auto& hook = StepHook();
-    return hook ? hook(step) : 0;
-}
-
 // Runs the step unless the hook fails it; false with errno set on failure.
 template <typename Step>
 bool Run(TSaveStep step, Step&& action)
 {
-    if (const int error = Injected(step)) {
+    const auto& hook = StepHook();
+    if (const int error = hook ? hook(step) : 0) {
         errno = error;
         return false;
     }
     return action();
 }
 
-// The path with every symbolic link at its end followed, or nothing for a
-// loop or a link that cannot be read. A dangling link gives its target.
-std::optional<fs::path> FollowLinks(fs::path path)
-{
-    for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
-        struct stat info {};
-        if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-            return path;
-        std::error_code error;
-        fs::path target = fs::read_symlink(path, error);
-        if (error)
-            return std::nullopt;
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return std::nullopt;
-}
-
-fs::path FolderOf(const fs::path& target) { return target.has_parent_path() ? target.parent_path() : fs::path("."); }
-
-std::string SavingPrefix(const fs::path& target) { return "." + target.filename().string() + std::string(kSavingInfix); }
+std::string SavingPrefix(const std::string& name) { return "." + name + std::string(kSavingInfix); }
 
 mode_t DefaultFileMode()
 {
@@ -74,28 +118,26 @@ mode_t DefaultFileMode()
     return 0666 & ~mask;
 }
 
-bool WriteAllAt(int fd, std::string_view contents, off_t offset)
+// Writes piece by piece, each one a step of its own for the hook.
+bool WriteAllAt(TSaveStep step, int fd, std::string_view contents, off_t offset)
 {
-    while (!contents.empty()) {
-        const ssize_t written = pwrite(fd, contents.data(), contents.size(), offset);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
+    do {
+        std::string_view piece = contents.substr(0, kPieceSize);
+        if (!Run(step, [] { return true; }))
             return false;
+        while (!piece.empty()) {
+            const ssize_t written = pwrite(fd, piece.data(), piece.size(), offset);
+            if (written < 0) {
+                if (errno == EINTR)
+                    continue;
+                return false;
+            }
+            piece.remove_prefix(static_cast<std::size_t>(written));
+            contents.remove_prefix(static_cast<std::size_t>(written));
+            offset += written;
         }
-        contents.remove_prefix(static_cast<std::size_t>(written));
-        offset += written;
-    }
+    } while (!contents.empty());
     return true;
-}
-
-void SyncFolder(const fs::path& folder)
-{
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd); // the rename is done; a failure here cannot be undone
-        close(fd);
-    }
 }
 
 // Errors that mean "not allowed here", after which the file is written in
@@ -104,38 +146,76 @@ bool IsRefusal(int error) { return error == EACCES || error == EPERM || error ==
 
 enum class TOutcome { Saved, Failed, NotAllowed };
 
+// The names of a file's extended attributes; nothing when they cannot be read.
+std::optional<std::vector<std::string>> AttributeNames(int fd)
+{
+    const ssize_t size = flistxattr(fd, nullptr, 0);
+    if (size < 0)
+        return errno == ENOTSUP ? std::optional(std::vector<std::string>()) : std::nullopt;
+    std::string list(static_cast<std::size_t>(size), '\0');
+    const ssize_t got = flistxattr(fd, list.data(), list.size());
+    if (got < 0)
+        return std::nullopt;
+    std::vector<std::string> names;
+    for (std::size_t begin = 0; begin < static_cast<std::size_t>(got);) {
+        const std::size_t end = list.find('\0', begin);
+        names.push_back(list.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return names;
+}
+
+// Gives the new file exactly the old one's extended attributes, the ACL
+// among them; it may have inherited others from the folder.
+bool CopyAttributes(int from, int to)
+{
+    const auto names = AttributeNames(from);
+    const auto inherited = AttributeNames(to);
+    if (!names || !inherited)
+        return false;
+    for (const std::string& name : *inherited)
+        if (std::find(names->begin(), names->end(), name) == names->end() && fremovexattr(to, name.c_str()) != 0)
+            return false;
+    for (const std::string& name : *names) {
+        const ssize_t size = fgetxattr(from, name.c_str(), nullptr, 0);
+        std::string value(static_cast<std::size_t>(std::max<ssize_t>(size, 0)), '\0');
+        if (size < 0 || fgetxattr(from, name.c_str(), value.data(), value.size()) != size ||
+            fsetxattr(to, name.c_str(), value.data(), value.size(), 0) != 0)
+            return false;
+    }
+    return true;
+}
+
 // The new file of a replacing save. It has no name in the folder while the
 // file system can make such files, so a crash before the rename leaves
 // nothing behind.
 class TNewFile {
 public:
-    TNewFile(fs::path folder, std::string prefix) : FFolder(std::move(folder)), FPrefix(std::move(prefix)) {}
+    TNewFile(int folder, std::string prefix) : FFolder(folder), FPrefix(std::move(prefix)) {}
     ~TNewFile()
     {
-        if (FFd >= 0)
-            close(FFd);
+        FFile.Close();
         if (!FName.empty())
-            unlink(FName.c_str());
+            unlinkat(FFolder, FName.c_str(), 0);
     }
     TNewFile(const TNewFile&) = delete;
     TNewFile& operator=(const TNewFile&) = delete;
 
-    int Fd() const { return FFd; }
+    int Fd() const { return FFile.Get(); }
 
     bool Create(mode_t mode)
     {
         // An unnamed file is named later through /proc.
         if (access("/proc/self/fd", X_OK) == 0) {
-            FFd = open(FFolder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-            if (FFd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
-                return FFd >= 0;
+            FFile = TFd(openat(FFolder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+            if (FFile || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+                return static_cast<bool>(FFile);
         }
         // A file system without unnamed files: the file gets its name now.
-        std::string pattern = (FFolder / (FPrefix + std::string(kSuffixLength, 'X'))).string();
-        FFd = mkostemp(pattern.data(), O_CLOEXEC);
-        if (FFd >= 0)
-            FName = std::move(pattern);
-        return FFd >= 0;
+        return WithFreeName([&](const std::string& name) {
+            FFile = TFd(openat(FFolder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode));
+            return static_cast<bool>(FFile);
+        });
     }
 
     // Gives the flushed file a name beside the target, unless it has one.
@@ -143,17 +223,36 @@ public:
     {
         if (!FName.empty())
             return true;
-        const std::string descriptor = "/proc/self/fd/" + std::to_string(FFd);
+        const std::string descriptor = "/proc/self/fd/" + std::to_string(FFile.Get());
+        return WithFreeName([&](const std::string& name) {
+            return linkat(AT_FDCWD, descriptor.c_str(), FFolder, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+        });
+    }
+
+    bool RenameOver(const std::string& target)
+    {
+        if (renameat(FFolder, FName.c_str(), FFolder, target.c_str()) != 0)
+            return false;
+        FName.clear();
+        return true;
+    }
+
+    bool Close() { return FFile.Close(); }
+
+private:
+    // Tries names until one is free; the one that worked is kept.
+    template <typename Use>
+    bool WithFreeName(Use&& use)
+    {
         std::random_device seed;
         std::mt19937 random(seed());
         constexpr std::string_view letters = "abcdefghijklmnopqrstuvwxyz0123456789";
         for (int attempt = 0; attempt < 100; ++attempt) {
-            std::string suffix(kSuffixLength, 'a');
-            for (char& c : suffix)
-                c = letters[random() % letters.size()];
-            const std::string name = (FFolder / (FPrefix + suffix)).string();
-            if (linkat(AT_FDCWD, descriptor.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-                FName = name;
+            std::string name = FPrefix;
+            for (std::size_t i = 0; i < kSuffixLength; ++i)
+                name += letters[random() % letters.size()];
+            if (use(name)) {
+                FName = std::move(name);
                 return true;
             }
             if (errno != EEXIST)
@@ -162,88 +261,115 @@ public:
         return false;
     }
 
-    bool RenameOver(const fs::path& target)
-    {
-        if (rename(FName.c_str(), target.c_str()) != 0)
-            return false;
-        FName.clear();
-        return true;
-    }
-
-    bool Close()
-    {
-        const int fd = FFd;
-        FFd = -1;
-        return close(fd) == 0;
-    }
-
-private:
-    fs::path FFolder;
+    int FFolder;
     std::string FPrefix;
-    int FFd = -1;
+    TFd FFile;
     std::string FName;
 };
 
-TOutcome Replace(const fs::path& target, std::string_view contents, const struct stat* old)
+// The old file as it stands in the folder, opened without following a link.
+struct TOldFile {
+    TFd File;
+    struct stat Info {};
+};
+
+TOutcome Replace(const TFilePlace& place, std::string_view contents, const TOldFile* old)
 {
-    const fs::path folder = FolderOf(target);
-    const mode_t mode = old ? (old->st_mode & 07777) : DefaultFileMode();
-    TNewFile file(folder, SavingPrefix(target));
+    const int folder = place.Folder.Get();
+    const mode_t mode = old ? (old->Info.st_mode & 07777) : DefaultFileMode();
+    TNewFile file(folder, SavingPrefix(place.Name));
     const auto failed = [] { return IsRefusal(errno) ? TOutcome::NotAllowed : TOutcome::Failed; };
 
     if (!Run(TSaveStep::CreateNew, [&] { return file.Create(mode); }))
         return failed();
-    if (!Run(TSaveStep::WriteNew, [&] { return WriteAllAt(file.Fd(), contents, 0); }))
+    if (!WriteAllAt(TSaveStep::WriteNew, file.Fd(), contents, 0))
         return TOutcome::Failed;
-    // The owner first: a change of owner clears the set-id bits.
+    // The owner first: a change of owner clears the set-id bits. The ACL
+    // after the bits, as it sets the group bits itself.
     if (!Run(TSaveStep::OwnNew, [&] {
-            return (!old || fchown(file.Fd(), old->st_uid, old->st_gid) == 0) && fchmod(file.Fd(), mode) == 0;
+            return (!old || fchown(file.Fd(), old->Info.st_uid, old->Info.st_gid) == 0) && fchmod(file.Fd(), mode) == 0;
         }))
         return failed();
+    // Attributes that cannot be carried stay with the old file, saved in place.
+    if (!Run(TSaveStep::CopyAttributes, [&] { return !old || CopyAttributes(old->File.Get(), file.Fd()); }))
+        return TOutcome::NotAllowed;
     if (!Run(TSaveStep::SyncNew, [&] { return fsync(file.Fd()) == 0; }))
         return TOutcome::Failed;
     if (!Run(TSaveStep::NameNew, [&] { return file.Name(); }))
         return failed();
     if (!file.Close())
         return TOutcome::Failed;
-    if (!Run(TSaveStep::Replace, [&] { return file.RenameOver(target); }))
+    if (!Run(TSaveStep::Replace, [&] { return file.RenameOver(place.Name); }))
         return failed();
-    SyncFolder(folder);
+    fsync(folder); // the rename is done; a failure here cannot be undone
     return TOutcome::Saved;
 }
 
-// Rewrites the target itself. The space is reserved before anything is
-// written, so a full disk fails with the old contents untouched; a crash
-// while writing leaves the new contents followed by the old ones' tail.
-bool WriteInPlace(const fs::path& target, std::string_view contents, off_t oldSize)
+// Rewrites the old file itself. The new contents and a record of the save go
+// after the old contents first, into space reserved beforehand, and reach
+// the disk before the front is touched: until then a crash leaves the old
+// contents, afterwards the new ones (see SavedContents).
+bool WriteInPlace(const TFilePlace& place, std::string_view contents, const struct stat& old)
 {
-    const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    const auto size = static_cast<off_t>(contents.size());
-    bool ok = size <= oldSize || Run(TSaveStep::Reserve, [&] {
-                  return fallocate(fd, 0, oldSize, size - oldSize) == 0 || errno == EOPNOTSUPP;
-              });
-    ok = ok && Run(TSaveStep::WriteInPlace, [&] { return WriteAllAt(fd, contents, 0); });
-    ok = ok && Run(TSaveStep::Truncate, [&] { return ftruncate(fd, size) == 0; });
-    ok = ok && Run(TSaveStep::SyncInPlace, [&] { return fsync(fd) == 0; });
-    return (close(fd) == 0) && ok;
-}
-
-bool SaveToTarget(const fs::path& target, std::string_view contents)
-{
+    const TFd fd(
+        openat(place.Folder.Get(), place.Name.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
     struct stat info {};
-    const bool exists = stat(target.c_str(), &info) == 0;
-    if (exists) {
-        if (!S_ISREG(info.st_mode) || access(target.c_str(), W_OK) != 0 ||
-            (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-            return false;
-    } else if (errno != ENOENT) {
+    if (!fd || fstat(fd.Get(), &info) != 0 || IdentityOf(info) != IdentityOf(old))
+        return false;
+    const off_t oldSize = info.st_size;
+    const auto size = static_cast<off_t>(contents.size());
+    // The copy stands beyond where the front copy will end.
+    const off_t at = std::max(oldSize, size);
+    const TSaveRecord record{static_cast<std::uint64_t>(at), static_cast<std::uint64_t>(oldSize),
+                             static_cast<std::uint64_t>(size), Digest(contents)};
+    const std::string head = std::string(static_cast<std::size_t>(at - oldSize), '\n') + RecordText(record);
+
+    if (!Run(TSaveStep::Reserve, [&] {
+            return fallocate(fd.Get(), FALLOC_FL_KEEP_SIZE, oldSize, static_cast<off_t>(head.size()) + size) == 0 ||
+                   errno == EOPNOTSUPP;
+        }))
+        return false;
+    if (!WriteAllAt(TSaveStep::WriteCopy, fd.Get(), head, oldSize) ||
+        !WriteAllAt(TSaveStep::WriteCopy, fd.Get(), contents, at + static_cast<off_t>(kRecordSize)) ||
+        !Run(TSaveStep::SyncCopy, [&] { return fsync(fd.Get()) == 0; })) {
+        const int error = errno;
+        if (ftruncate(fd.Get(), oldSize) == 0) // the copy is incomplete: the old contents still count
+            fsync(fd.Get());
+        errno = error;
         return false;
     }
-    switch (Replace(target, contents, exists ? &info : nullptr)) {
+    return WriteAllAt(TSaveStep::WriteInPlace, fd.Get(), contents, 0) &&
+           Run(TSaveStep::Truncate, [&] { return ftruncate(fd.Get(), size) == 0; }) &&
+           Run(TSaveStep::SyncInPlace, [&] { return fsync(fd.Get()) == 0; });
+}
+
+bool SaveToPlace(const TFilePlace& place, std::string_view contents, const std::optional<TFileIdentity>& wasRead)
+{
+    const int folder = place.Folder.Get();
+    TOldFile old{TFd(openat(folder, place.Name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW))};
+    if (!old.File && errno != ENOENT && errno != EACCES)
+        return false; // a link (ELOOP) that appeared since the place was found, among others
+    if (old.File && fstat(old.File.Get(), &old.Info) != 0)
+        return false;
+    const auto now = IdentityAt(place);
+    if (!now || (old.File && *now != IdentityOf(old.Info)) || (wasRead && *now != *wasRead))
+        return false;
+    const bool exists = *now != TFileIdentity{};
+    if (exists && !old.File) {
+        // A file this run may write but not read: its bits, for the checks.
+        if (fstatat(folder, place.Name.c_str(), &old.Info, AT_SYMLINK_NOFOLLOW) != 0 || IdentityOf(old.Info) != *now)
+            return false;
+    }
+    if (exists && (!S_ISREG(old.Info.st_mode) || faccessat(folder, place.Name.c_str(), W_OK, 0) != 0 ||
+                   (old.Info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0))
+        return false;
+    // Without a descriptor to read the attributes from, only an in-place save
+    // keeps them.
+    const TOutcome outcome = exists && !old.File ? TOutcome::NotAllowed
+                                                 : Replace(place, contents, exists ? &old : nullptr);
+    switch (outcome) {
     case TOutcome::Saved: return true;
-    case TOutcome::NotAllowed: return exists && WriteInPlace(target, contents, info.st_size);
+    case TOutcome::NotAllowed: return exists && WriteInPlace(place, contents, old.Info);
     case TOutcome::Failed: break;
     }
     return false;
@@ -251,33 +377,53 @@ bool SaveToTarget(const fs::path& target, std::string_view contents)
 
 } // namespace
 
-bool SaveWholeFile(const std::string& path, std::string_view contents) noexcept
+bool SaveWholeFile(const std::string& path, std::string_view contents,
+                   const std::optional<TFileIdentity>& wasRead) noexcept
 {
     try {
-        const auto target = FollowLinks(path);
-        return target && SaveToTarget(*target, contents);
+        const auto place = FindFilePlace(path);
+        return place && SaveToPlace(*place, contents, wasRead);
     } catch (...) {
-        return false; // a path conversion ran out of memory
+        return false; // out of memory for a name or the record
     }
+}
+
+std::string_view SavedContents(std::string_view bytes)
+{
+    while (const auto record = LastRecord(bytes)) {
+        const std::string_view copy = bytes.substr(record->At + kRecordSize);
+        if (copy.size() == record->Size && Digest(copy) == record->Sum)
+            return copy;
+        bytes = bytes.substr(0, record->OldSize);
+    }
+    return bytes;
 }
 
 void RemoveLeftoverSaves(const std::string& path) noexcept
 {
     try {
-        const auto target = FollowLinks(path);
-        if (!target)
+        const auto place = FindFilePlace(path);
+        if (!place)
             return;
-        const std::string prefix = SavingPrefix(*target);
-        std::error_code error;
-        std::vector<fs::path> leftovers;
-        for (const auto& entry : fs::directory_iterator(FolderOf(*target), error)) {
-            const std::string name = entry.path().filename().string();
-            if (name.size() == prefix.size() + kSuffixLength && name.starts_with(prefix) &&
-                entry.is_regular_file(error))
-                leftovers.push_back(entry.path());
+        const int listed = openat(place->Folder.Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        DIR* folder = listed >= 0 ? fdopendir(listed) : nullptr;
+        if (!folder) {
+            if (listed >= 0)
+                close(listed);
+            return;
         }
-        for (const auto& leftover : leftovers)
-            fs::remove(leftover, error);
+        const std::string prefix = SavingPrefix(place->Name);
+        std::vector<std::string> leftovers;
+        while (const dirent* entry = readdir(folder)) {
+            const std::string_view name = entry->d_name;
+            struct stat info {};
+            if (name.size() == prefix.size() + kSuffixLength && name.starts_with(prefix) &&
+                fstatat(place->Folder.Get(), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
+                leftovers.emplace_back(name);
+        }
+        closedir(folder);
+        for (const std::string& leftover : leftovers)
+            unlinkat(place->Folder.Get(), leftover.c_str(), 0);
     } catch (...) {
         // Out of memory while listing: the leftovers wait for the next save.
     }
@@ -287,40 +433,33 @@ TFileLock::TFileLock(const std::string& path, std::chrono::milliseconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
-        int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-        if (fd < 0 && errno == EACCES)
-            fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        const auto place = FindFilePlace(path);
+        if (!place)
+            return;
+        const auto open = [&](int access) {
+            return TFd(openat(place->Folder.Get(), place->Name.c_str(),
+                              access | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
+        };
+        TFd file = open(O_RDONLY);
+        if (!file && errno == EACCES)
+            file = open(O_WRONLY);
         struct stat locked {};
-        if (fd < 0)
+        if (!file || fstat(file.Get(), &locked) != 0 || !S_ISREG(locked.st_mode))
             return;
-        if (fstat(fd, &locked) != 0 || !S_ISREG(locked.st_mode)) {
-            close(fd);
-            return;
-        }
-        while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) {
-                close(fd);
+        while (flock(file.Get(), LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline)
                 return;
-            }
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         // A save of another run may have replaced the file while this one
         // waited: its lock then guards nothing.
-        struct stat current {};
-        if (stat(path.c_str(), &current) == 0 && current.st_dev == locked.st_dev && current.st_ino == locked.st_ino) {
-            FFd = fd;
+        if (IdentityAt(*place) == IdentityOf(locked)) {
+            FFile = std::move(file);
             return;
         }
-        close(fd);
         if (std::chrono::steady_clock::now() >= deadline)
             return;
     }
-}
-
-TFileLock::~TFileLock()
-{
-    if (FFd >= 0)
-        close(FFd); // closing the last descriptor releases the lock
 }
 
 void SetSaveStepHookForTesting(std::function<int(TSaveStep)> hook) { StepHook() = std::move(hook); }

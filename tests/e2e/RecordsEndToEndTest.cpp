@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,30 @@ TEST(RecordsEndToEnd, ThreeWindowsClosingInOneSecondSaveThreeSessions)
     // The game history is the only other file: nothing of the saves is left.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList({"Dravolt.ini", "DravoltGames.sqlite", "DravoltHistory.ini"}));
+}
+
+// Both files as links to files not made yet: the game starts, makes the
+// files the links name, and saves there at close.
+TEST(RecordsEndToEnd, LinksToMissingFilesLeadToTheFilesTheyName)
+{
+    TXServer x;
+    ASSERT_TRUE(x.Running());
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("kept"));
+    ASSERT_TRUE(QFile::link("kept/settings.ini", folder.filePath("Dravolt.ini")));
+    ASSERT_TRUE(QFile::link("kept/history.ini", folder.filePath("DravoltHistory.ini")));
+    TGame game(x, {.FakeTime = kFrozenNoon, .Folder = folder.path()});
+    ASSERT_TRUE(game.Started());
+    game.Focus();
+    game.Key("alt+o");
+    game.Key("h"); // S&how Numbers When Game Over: saved at close
+    game.ExitThroughTheMenu(10);
+    ASSERT_TRUE(game.WaitForExit());
+
+    EXPECT_TRUE(ReadText(folder, "kept/settings.ini").contains("accentClearedAreaUponLoss=1\n"))
+        << ReadText(folder, "kept/settings.ini").toStdString();
+    EXPECT_TRUE(QFileInfo(folder.filePath("kept/history.ini")).isFile());
+    EXPECT_TRUE(QFileInfo(folder.filePath("Dravolt.ini")).isSymLink());
 }
 
 // The wall clock and the timers run 2000 times faster: a game reaches 9999

@@ -38,6 +38,7 @@ TEST(FilerTest, OpeningTellsWhatWentWrong)
     WriteFileText(folder.File("there.ini"), "[s]\nk=v\n");
     std::filesystem::create_directory(folder.File("dir.ini"));
     ASSERT_EQ(mkfifo(folder.File("fifo.ini").c_str(), 0600), 0);
+    std::filesystem::create_symlink("made-by-link.ini", folder.File("dangling.ini"));
 
     struct Case {
         std::string name;
@@ -47,6 +48,7 @@ TEST(FilerTest, OpeningTellsWhatWentWrong)
         {"there.ini", folder.Path(), nullptr},
         {"there.ini", folder.Path() + "/", nullptr},
         {"new.ini", folder.Path(), nullptr},
+        {"dangling.ini", folder.Path(), nullptr}, // the file the link names is made
         {"dir.ini", folder.Path(), "Could not open ini file."},
         {"fifo.ini", folder.Path(), "Could not open ini file."},
         {"x.ini", folder.File("missing"), "Could not create ini file"},
@@ -60,6 +62,8 @@ TEST(FilerTest, OpeningTellsWhatWentWrong)
     EXPECT_EQ(OpenIniFile("there.ini", folder.Path(), {})->ReadString("s", "k", ""), "v");
     EXPECT_EQ(OpenIniFile("there.ini", folder.Path() + "/", {})->FileName(), folder.File("there.ini"));
     EXPECT_TRUE(std::filesystem::is_regular_file(folder.File("new.ini")));
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder.File("made-by-link.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("dangling.ini")));
 }
 
 TEST(FilerTest, CreateEmptyFileNeverOpensWhatExists)
