@@ -48,6 +48,14 @@ std::string_view LineAt(std::string_view text, std::size_t offset)
     return text.substr(offset, (lf == std::string_view::npos ? text.size() : lf) - offset);
 }
 
+// Whether the line at offset has the key, which holds no "=": the key's
+// bytes there, then "=". Neither the line's end nor its value is looked for.
+bool HasKeyAt(std::string_view text, std::size_t offset, std::string_view key)
+{
+    return text.size() - offset > key.size() && text[offset + key.size()] == '=' &&
+           SameText(text.substr(offset, key.size()), key);
+}
+
 // Calls onHeader(name) for each section header of the text and onLine(line)
 // for each line that loading keeps in a section, trailing CRs removed.
 template <typename OnHeader, typename OnLine>
@@ -169,9 +177,10 @@ std::string_view TMemIniFile::NameOf(const TSection& section)
 
 std::size_t TMemIniFile::FindKey(const TSection& section, std::string_view key)
 {
-    const std::uint32_t found = section.KeyIndex.Find(KeyHash(key), [&](std::uint32_t offset) {
-        return SameText(*KeyOf(LineAt(section.Text, offset)), key);
-    });
+    if (key.find('=') != std::string_view::npos)
+        return npos; // no line's key holds one
+    const std::uint32_t found = section.KeyIndex.Find(
+        KeyHash(key), [&](std::uint32_t offset) { return HasKeyAt(section.Text, offset, key); });
     return found == TKeyIndex::npos ? npos : found;
 }
 
@@ -190,10 +199,9 @@ void TMemIniFile::IndexLine(TSection& section, std::uint32_t offset)
     const auto key = KeyOf(LineAt(section.Text, offset));
     if (!key)
         return;
-    const auto keyAt = [&section](std::uint32_t line) { return *KeyOf(LineAt(section.Text, line)); };
     section.KeyIndex.Insert(
-        KeyHash(*key), offset, [&](std::uint32_t line) { return SameText(keyAt(line), *key); },
-        [&](std::uint32_t line) { return KeyHash(keyAt(line)); });
+        KeyHash(*key), offset, [&](std::uint32_t line) { return HasKeyAt(section.Text, line, *key); },
+        [&](std::uint32_t line) { return KeyHash(*KeyOf(LineAt(section.Text, line))); });
 }
 
 void TMemIniFile::RebuildIndex(TSection& section)
