@@ -27,12 +27,6 @@ const std::string& FileText(TRecordFile file)
     return file == TRecordFile::BestTimes ? bestTimes : history;
 }
 
-TIniStore OpenStore(TRecordFile file)
-{
-    TIniStore store;
-    store.Assign(TMemIniFile::FromText(FileText(file)));
-    return store;
-}
 
 // A folder of its own under the temporary folder, removed at the end.
 class TScratchFolder {
@@ -132,9 +126,9 @@ void BM_BestTimeJudgedInTheFile(benchmark::State& state)
     const TBestTimeEntry last = BenchBestTime(kBestTimeCount - 1);
     for (auto _ : state) {
         settings.Refresh();
-        benchmark::DoNotOptimize(JudgeBestTime(settings, {last.Height, last.Width, last.Bombs}, 1));
+        benchmark::DoNotOptimize(JudgeBestTime(settings.Ini(), {last.Height, last.Width, last.Bombs}, 1));
     }
-    if (JudgeBestTime(settings, {last.Height, last.Width, last.Bombs}, 1).Index != kBestTimeCount - 1)
+    if (JudgeBestTime(settings.Ini(), {last.Height, last.Width, last.Bombs}, 1).Index != kBestTimeCount - 1)
         state.SkipWithError("the last entry was not found");
 }
 BENCHMARK(BM_BestTimeJudgedInTheFile)->Unit(benchmark::kMillisecond);
@@ -159,7 +153,7 @@ void BM_BestTimeJudgedInAFileSavedByAnotherRun(benchmark::State& state)
         other.UpdateFile();
         state.ResumeTiming();
         settings.Refresh();
-        benchmark::DoNotOptimize(JudgeBestTime(settings, {last.Height, last.Width, last.Bombs}, 1));
+        benchmark::DoNotOptimize(JudgeBestTime(settings.Ini(), {last.Height, last.Width, last.Bombs}, 1));
     }
 }
 BENCHMARK(BM_BestTimeJudgedInAFileSavedByAnotherRun)->Unit(benchmark::kMillisecond);
@@ -167,7 +161,7 @@ BENCHMARK(BM_BestTimeJudgedInAFileSavedByAnotherRun)->Unit(benchmark::kMilliseco
 // The tree of the best-times view, built from the 10,000 entries.
 void BM_LoadBestTimes(benchmark::State& state)
 {
-    TIniStore settings = OpenStore(TRecordFile::BestTimes);
+    const TMemIniFile settings = TMemIniFile::FromText(FileText(TRecordFile::BestTimes));
     for (auto _ : state)
         benchmark::DoNotOptimize(LoadBestTimes(settings));
 }
@@ -176,7 +170,7 @@ BENCHMARK(BM_LoadBestTimes)->Unit(benchmark::kMillisecond);
 // What every won game asks first: the walk through "sizes" to the last entry.
 void BM_FindSizeIndexOfLast(benchmark::State& state)
 {
-    const TIniStore settings = OpenStore(TRecordFile::BestTimes);
+    const TMemIniFile settings = TMemIniFile::FromText(FileText(TRecordFile::BestTimes));
     const TBestTimeEntry last = BenchBestTime(kBestTimeCount - 1);
     for (auto _ : state)
         benchmark::DoNotOptimize(FindSizeIndex(settings, last.Height, last.Width, last.Bombs));
@@ -188,7 +182,7 @@ BENCHMARK(BM_FindSizeIndexOfLast)->Unit(benchmark::kMicrosecond);
 // The session list the window reads at start-up.
 void BM_ReadSessionNames(benchmark::State& state)
 {
-    const TIniStore history = OpenStore(TRecordFile::History);
+    const TMemIniFile history = TMemIniFile::FromText(FileText(TRecordFile::History));
     for (auto _ : state)
         benchmark::DoNotOptimize(ReadSessionNames(history));
 }

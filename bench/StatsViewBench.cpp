@@ -40,7 +40,7 @@ void BM_OpenStatsView(benchmark::State& state)
 {
     TIniStore history;
     history.Assign(TMemIniFile::FromText(HistoryIniText(1000)));
-    const TSessionList saved = ReadSessionNames(history);
+    const TSessionList saved = ReadSessionNames(history.Ini());
     const bool drawn = state.range(0) != 0;
     for (auto _ : state) {
         state.PauseTiming();

@@ -210,7 +210,7 @@ void TfrmBestTime::cboSessionChange()
     const std::size_t index = FSessions->IndexOf(name.toStdString());
     if (index == TSessionList::npos)
         return;
-    const TGameList& games = SessionGames((*FSessions)[index], *FHistory);
+    const TGameList& games = SessionGames((*FSessions)[index], FHistory->Ini());
     SetRowCount(2);
     for (std::size_t j = games.size(); j-- > 0;) {
         const TGameStat& game = games[j];

@@ -6,7 +6,7 @@
 
 namespace {
 
-std::optional<std::string> ReadEntry(const TIniStore& settings, std::string_view section, int n)
+std::optional<std::string> ReadEntry(const TMemIniFile& settings, std::string_view section, int n)
 {
     return settings.ReadValue(section, BestTimeKey(n));
 }
@@ -29,7 +29,7 @@ std::string BestTimeDateText(const TLocalDateTime& when)
     return text;
 }
 
-int FindSizeIndex(const TIniStore& settings, std::string_view height, std::string_view width,
+int FindSizeIndex(const TMemIniFile& settings, std::string_view height, std::string_view width,
                   std::string_view bombs, const TBestTimeSections& sections)
 {
     const std::string wanted = SizeText(height, width, bombs);
@@ -42,7 +42,7 @@ int FindSizeIndex(const TIniStore& settings, std::string_view height, std::strin
     }
 }
 
-int FirstFreeSizeIndex(const TIniStore& settings, const TBestTimeSections& sections)
+int FirstFreeSizeIndex(const TMemIniFile& settings, const TBestTimeSections& sections)
 {
     int n = 0;
     while (ReadEntry(settings, sections.Sizes, n))
@@ -50,16 +50,16 @@ int FirstFreeSizeIndex(const TIniStore& settings, const TBestTimeSections& secti
     return n;
 }
 
-void WriteBestTimeEntry(TIniStore& settings, int n, const TBestTimeEntry& entry, const TBestTimeSections& sections)
+void WriteBestTimeEntry(TMemIniFile& settings, int n, const TBestTimeEntry& entry, const TBestTimeSections& sections)
 {
     const std::string key = BestTimeKey(n);
-    settings.WriteSetting(sections.Sizes, key, SizeText(entry.Height, entry.Width, entry.Bombs));
-    settings.WriteSetting(sections.Times, key, entry.Time);
-    settings.WriteSetting(sections.Names, key, entry.Name);
-    settings.WriteSetting(sections.Dates, key, entry.Date);
+    settings.WriteString(sections.Sizes, key, SizeText(entry.Height, entry.Width, entry.Bombs));
+    settings.WriteString(sections.Times, key, entry.Time);
+    settings.WriteString(sections.Names, key, entry.Name);
+    settings.WriteString(sections.Dates, key, entry.Date);
 }
 
-std::optional<TBestTimeEntry> ReadBestTimeEntry(const TIniStore& settings, int n, const TBestTimeSections& sections)
+std::optional<TBestTimeEntry> ReadBestTimeEntry(const TMemIniFile& settings, int n, const TBestTimeSections& sections)
 {
     const auto size = ReadEntry(settings, sections.Sizes, n);
     const auto time = ReadEntry(settings, sections.Times, n);
@@ -71,7 +71,7 @@ std::optional<TBestTimeEntry> ReadBestTimeEntry(const TIniStore& settings, int n
                           settings.ReadString(sections.Dates, BestTimeKey(n), "")};
 }
 
-TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& size, int seconds,
+TBestTimeJudgement JudgeBestTime(const TMemIniFile& settings, const TSizeParts& size, int seconds,
                                  const TBestTimeSections& sections)
 {
     TBestTimeJudgement judged;
@@ -94,22 +94,21 @@ TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& si
 TBestTimeSave SaveBestTime(TIniStore& settings, const TBestTimeEntry& entry, int seconds,
                            const TBestTimeSections& sections)
 {
-    bool stored = false;
-    const bool saved = settings.Transact([&](TIniStore& current) {
-        const TBestTimeJudgement judged =
-            JudgeBestTime(current, {entry.Height, entry.Width, entry.Bombs}, seconds, sections);
-        if (judged.Verdict != TBestTimeVerdict::NewBest)
-            return;
-        WriteBestTimeEntry(current, judged.Index != -1 ? judged.Index : FirstFreeSizeIndex(current, sections), entry,
-                           sections);
-        stored = true;
+    const TSizeParts size{entry.Height, entry.Width, entry.Bombs};
+    const bool saved = settings.Transact([=](TMemIniFile& ini) {
+        const TBestTimeJudgement judged = JudgeBestTime(ini, size, seconds, sections);
+        if (judged.Verdict == TBestTimeVerdict::NewBest)
+            WriteBestTimeEntry(ini, judged.Index != -1 ? judged.Index : FirstFreeSizeIndex(ini, sections), entry,
+                               sections);
     });
     if (!saved)
         return TBestTimeSave::Failed;
-    return stored ? TBestTimeSave::Stored : TBestTimeSave::Beaten;
+    const int n = FindSizeIndex(settings.Ini(), size.Height, size.Width, size.Bombs, sections);
+    return n != -1 && ReadBestTimeEntry(settings.Ini(), n, sections) == entry ? TBestTimeSave::Stored
+                                                                               : TBestTimeSave::Beaten;
 }
 
-void FollowBestTime(TBestTimes& bestTimes, const TIniStore& settings, const TSizeParts& size,
+void FollowBestTime(TBestTimes& bestTimes, const TMemIniFile& settings, const TSizeParts& size,
                     const TBestTimeSections& sections)
 {
     const int n = FindSizeIndex(settings, size.Height, size.Width, size.Bombs, sections);
@@ -152,20 +151,15 @@ bool StoreBestTime(TBestTimes& bestTimes, const TBestTimeEntry& entry)
     return true;
 }
 
-TBestTimes LoadBestTimes(TIniStore& settings, const TBestTimeSections& sections)
+TBestTimes LoadBestTimes(const TMemIniFile& settings, const TBestTimeSections& sections)
 {
     TBestTimes bestTimes;
     for (int n = 0;; ++n) {
         if (!ReadEntry(settings, sections.Sizes, n) || !ReadEntry(settings, sections.Times, n) ||
             !ReadEntry(settings, sections.Names, n))
             break;
-        const auto entry = ReadBestTimeEntry(settings, n, sections);
-        if (!entry)
-            continue; // a size with fewer than two "."
-        if (StoreBestTime(bestTimes, *entry))
-            WriteBestTimeEntry(settings,
-                               FindSizeIndex(settings, entry->Height, entry->Width, entry->Bombs, sections), *entry,
-                               sections);
+        if (const auto entry = ReadBestTimeEntry(settings, n, sections))
+            StoreBestTime(bestTimes, *entry); // a later entry of a size replaces the earlier one
     }
     return bestTimes;
 }

@@ -36,6 +36,8 @@ struct TBestTimeEntry {
     std::string Time;
     std::string Name;
     std::string Date;
+
+    friend bool operator==(const TBestTimeEntry&, const TBestTimeEntry&) = default;
 };
 
 struct TSizeParts {
@@ -52,19 +54,18 @@ std::string SizeText(std::string_view height, std::string_view width, std::strin
 std::string BestTimeDateText(const TLocalDateTime& when);
 
 // The index of the first entry of that size (compared as exact text), or -1.
-int FindSizeIndex(const TIniStore& settings, std::string_view height, std::string_view width,
+int FindSizeIndex(const TMemIniFile& settings, std::string_view height, std::string_view width,
                   std::string_view bombs, const TBestTimeSections& sections = kClassicBestTimes);
 // The first n whose "sizes" key is missing.
-int FirstFreeSizeIndex(const TIniStore& settings, const TBestTimeSections& sections = kClassicBestTimes);
+int FirstFreeSizeIndex(const TMemIniFile& settings, const TBestTimeSections& sections = kClassicBestTimes);
 
-// Writes entry n through WriteSetting in the order sizes, times, names,
-// dates. Does not save the file.
-void WriteBestTimeEntry(TIniStore& settings, int n, const TBestTimeEntry& entry,
+// Writes entry n in the order sizes, times, names, dates.
+void WriteBestTimeEntry(TMemIniFile& settings, int n, const TBestTimeEntry& entry,
                         const TBestTimeSections& sections = kClassicBestTimes);
 
 // Entry n as stored; nothing when its "sizes", "times" or "names" key is
 // missing or its size has fewer than two ".".
-std::optional<TBestTimeEntry> ReadBestTimeEntry(const TIniStore& settings, int n,
+std::optional<TBestTimeEntry> ReadBestTimeEntry(const TMemIniFile& settings, int n,
                                                 const TBestTimeSections& sections = kClassicBestTimes);
 
 // How the time of a won game compares with the entry of its size.
@@ -79,21 +80,23 @@ struct TBestTimeJudgement {
     std::string StoredTime; // as stored
     std::string PromptName; // offered in the name prompt: the holder's, or "me" without one
 };
-TBestTimeJudgement JudgeBestTime(const TIniStore& settings, const TSizeParts& size, int seconds,
+TBestTimeJudgement JudgeBestTime(const TMemIniFile& settings, const TSizeParts& size, int seconds,
                                  const TBestTimeSections& sections = kClassicBestTimes);
 
-// Stores a new best time and saves the file at once, under its lock and
-// judged once more against the file as it is then: when another run has
-// stored an equal or better time meanwhile, that one stays. The entry goes
-// where its size has one, otherwise at the first free index. When the file
-// cannot be read or saved, the entry is kept in memory for the next save.
+// Stores a new best time and saves the file at once. It is kept as the time
+// achieved for its size, not as the entry it lands in: each save judges it
+// against the file as it is then, under its lock, puts it where its size has
+// an entry there, otherwise at the first free index, and only when it is
+// better than the one stored: when another run has stored an equal or better
+// time meanwhile, that one stays. When the file cannot be saved, the time is
+// kept in memory for the next save.
 enum class TBestTimeSave { Stored, Beaten, Failed };
 TBestTimeSave SaveBestTime(TIniStore& settings, const TBestTimeEntry& entry, int seconds,
                            const TBestTimeSections& sections = kClassicBestTimes);
 
 // Puts the settings' entry for the size into the tree, so that the tree
 // shows what the file holds; nothing happens when the size has no entry.
-void FollowBestTime(TBestTimes& bestTimes, const TIniStore& settings, const TSizeParts& size,
+void FollowBestTime(TBestTimes& bestTimes, const TMemIniFile& settings, const TSizeParts& size,
                     const TBestTimeSections& sections = kClassicBestTimes);
 
 // Splits a "sizes" value at its first two "."; further dots stay in the
@@ -112,9 +115,8 @@ bool StoreBestTime(TBestTimes& bestTimes, const TBestTimeEntry& entry);
 // Builds the tree from the four sections. An entry whose size has fewer than
 // two "." is skipped; the walk stops at the first missing "sizes", "times" or
 // "names" key ("dates" may be missing). When a size occurs twice the later
-// entry wins, and its values are written back at the first entry of that
-// size, in memory: they reach the file with the next save.
-TBestTimes LoadBestTimes(TIniStore& settings, const TBestTimeSections& sections = kClassicBestTimes);
+// entry wins in the tree; the file is left as it is.
+TBestTimes LoadBestTimes(const TMemIniFile& settings, const TBestTimeSections& sections = kClassicBestTimes);
 
 // Drops the tree with every node and record; it is absent afterwards.
 void FreeBestTimes(std::optional<TBestTimes>& bestTimes);

@@ -33,7 +33,7 @@ TLocalDateTime NextSecond(const TLocalDateTime& when)
 
 } // namespace
 
-TSessionList ReadSessionNames(const TIniStore& history)
+TSessionList ReadSessionNames(const TMemIniFile& history)
 {
     TSessionList sessions;
     // The list ends at the first missing key; a name "-1" is a name.
@@ -94,7 +94,7 @@ TGameStat ParseGameLine(std::string_view line)
     return stat;
 }
 
-const TGameList& SessionGames(TSession& session, const TIniStore& history)
+const TGameList& SessionGames(TSession& session, const TMemIniFile& history)
 {
     if (!session.Games) {
         TGameList games;
@@ -117,7 +117,7 @@ std::string SessionNameText(const TLocalDateTime& when)
     return text;
 }
 
-std::string WriteSession(TIniStore& history, const TGameList& games, const TLocalDateTime& now)
+std::string WriteSession(TMemIniFile& history, const TGameList& games, const TLocalDateTime& now)
 {
     if (games.empty())
         return {};
@@ -144,10 +144,10 @@ std::string WriteSession(TIniStore& history, const TGameList& games, const TLoca
         name = SessionNameText(when);
     }
 
-    history.WriteSetting(kSessionSection, std::to_string(k), name);
+    history.WriteString(kSessionSection, std::to_string(k), name);
     for (std::size_t i = games.size(); i-- > 0;) {
         const TGameStat& game = games[i];
-        history.WriteSetting(name, std::to_string(i + 1),
+        history.WriteString(name, std::to_string(i + 1),
                              game.BombsLeftText + "|" + std::to_string(game.Average) + "|" + game.Time);
     }
     return name;

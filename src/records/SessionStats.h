@@ -7,7 +7,7 @@
 
 #include "field/TimeSource.h"
 #include "records/uBombLib.h"
-#include "settings/IniStore.h"
+#include "settings/IniFile.h"
 
 #include <string>
 #include <string_view>
@@ -15,8 +15,7 @@
 inline constexpr std::string_view kSessionSection = "session";
 
 // The names of the saved sessions, in file order, none of them read yet.
-// Empty while the history file is not open.
-TSessionList ReadSessionNames(const TIniStore& history);
+TSessionList ReadSessionNames(const TMemIniFile& history);
 
 // The number of games in "current"; 0 when there is no "current".
 int CurrentSessionGameCount(const TSessionList& sessions);
@@ -40,7 +39,7 @@ TGameStat ParseGameLine(std::string_view line);
 
 // The games of the session, read from the history on the first call and
 // kept with the session from then on.
-const TGameList& SessionGames(TSession& session, const TIniStore& history);
+const TGameList& SessionGames(TSession& session, const TMemIniFile& history);
 
 // "yyyymmdd - hh:nn:ss", 24-hour clock.
 std::string SessionNameText(const TLocalDateTime& when);
@@ -50,4 +49,4 @@ std::string SessionNameText(const TLocalDateTime& when);
 // written from the highest number down to "1". Returns the name used, or
 // empty when there are no games (nothing is written then). Does not save
 // the file.
-std::string WriteSession(TIniStore& history, const TGameList& games, const TLocalDateTime& now);
+std::string WriteSession(TMemIniFile& history, const TGameList& games, const TLocalDateTime& now);

@@ -17,10 +17,10 @@
 #include "settings/KeyIndex.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // The whole contents of a regular file, as its last save left them (see
@@ -67,23 +67,25 @@ public:
     friend bool operator==(const TMemIniFile& a, const TMemIniFile& b);
 
 private:
+    // A section as one text: its header line and its lines, each ended by
+    // "\n", so that a line costs its bytes and no more; and the index of its
+    // keys, which holds the offset in the text of the first line of each key.
+    // A section holds up to 4 GiB of text: offsets take four bytes.
     struct TSection {
-        std::string Name;
-        std::vector<std::string> Lines;
-        // The first line of each key, so reads in big sections need not
-        // scan every line.
+        std::string Text;
         TKeyIndex KeyIndex;
     };
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
-    void AddLoadedLine(std::string line, std::size_t& current);
     std::size_t FindSection(std::string_view name) const;
-    std::size_t AddSection(std::string name);
+    std::size_t AddSection(std::string_view name);
+    static std::string_view NameOf(const TSection& section);
     static std::size_t FindKey(const TSection& section, std::string_view key);
-    static void IndexLine(TSection& section, std::size_t lineIndex);
+    static bool AppendLine(TSection& section, std::string_view line);
+    static void IndexLine(TSection& section, std::uint32_t offset);
     static void RebuildIndex(TSection& section);
 
     std::string FFileName;
     std::vector<TSection> FSections;
-    std::unordered_map<std::string, std::size_t> FSectionIndex; // case-folded name → index
+    TKeyIndex FSectionIndex; // by the names, letter case ignored
 };

@@ -1,10 +1,26 @@
 #include "settings/IniStore.h"
 
+#include "settings/Filer.h"
 #include "settings/SafeSave.h"
 
 #include <cerrno>
 #include <functional>
 #include <sys/stat.h>
+
+namespace {
+
+// A wait for the lock shorter than this is not worth a busy cursor.
+constexpr std::chrono::milliseconds kMoment{200};
+
+std::size_t Digest(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+
+bool Missing(const std::string& name)
+{
+    struct stat info {};
+    return !name.empty() && stat(name.c_str(), &info) != 0 && errno == ENOENT;
+}
+
+} // namespace
 
 void TIniStore::Assign(std::optional<TMemIniFile> ini)
 {
@@ -29,28 +45,55 @@ bool TIniStore::SectionExists(std::string_view section) const { return FOpen && 
 void TIniStore::WriteSetting(std::string_view section, std::string_view key, std::string_view value)
 {
     if (FOpen && FIni.WriteString(section, key, value))
-        FChanges.push_back({std::string(section), std::string(key), std::string(value)});
+        FChanges.push_back([section = std::string(section), key = std::string(key),
+                            value = std::string(value)](TMemIniFile& ini) { ini.WriteString(section, key, value); });
 }
 
 void TIniStore::DeleteKey(std::string_view section, std::string_view key)
 {
     if (FOpen && FIni.DeleteKey(section, key))
-        FChanges.push_back({std::string(section), std::string(key), std::nullopt});
+        FChanges.push_back([section = std::string(section), key = std::string(key)](TMemIniFile& ini) {
+            ini.DeleteKey(section, key);
+        });
 }
 
-namespace {
+void TIniStore::Change(TIniChange change)
+{
+    if (!FOpen || !change)
+        return;
+    change(FIni);
+    FChanges.push_back(std::move(change));
+}
 
-std::size_t Digest(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+void TIniStore::SetLockWait(std::chrono::milliseconds limit, std::function<void(bool)> waiting)
+{
+    FLockLimit = limit;
+    FWaiting = std::move(waiting);
+}
 
-} // namespace
+std::unique_ptr<TFileLock> TIniStore::Lock() const
+{
+    const std::string& name = FIni.FileName();
+    auto lock = std::make_unique<TFileLock>(name, std::min(kMoment, FLockLimit));
+    if (!lock->Locked() && FLockLimit > kMoment) {
+        struct stat info {};
+        if (stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+            return nullptr; // nothing that another run could be holding
+        if (FWaiting)
+            FWaiting(true);
+        lock = std::make_unique<TFileLock>(name, FLockLimit - kMoment);
+        if (FWaiting)
+            FWaiting(false);
+    }
+    return lock->Locked() ? std::move(lock) : nullptr;
+}
 
 bool TIniStore::Rebase()
 {
     const std::string& name = FIni.FileName();
     std::optional<std::string> bytes = ReadRegularFile(name, &FReadFile);
     if (!bytes) {
-        struct stat info {};
-        if (name.empty() || stat(name.c_str(), &info) == 0 || errno != ENOENT)
+        if (!Missing(name))
             return false;
         bytes.emplace(); // removed meanwhile: the save makes it anew
     }
@@ -58,12 +101,8 @@ bool TIniStore::Rebase()
     if (digest == FDiskDigest)
         return true; // nobody saved since: the object is the file plus this run's changes
     TMemIniFile disk = TMemIniFile::FromText(*bytes, name);
-    for (const TChange& change : FChanges) {
-        if (change.Value)
-            disk.WriteString(change.Section, change.Key, *change.Value);
-        else
-            disk.DeleteKey(change.Section, change.Key);
-    }
+    for (const TIniChange& change : FChanges)
+        change(disk);
     FIni = std::move(disk);
     FDiskDigest = digest;
     return true;
@@ -73,24 +112,26 @@ bool TIniStore::Refresh()
 {
     if (!FOpen)
         return false;
-    const TFileLock lock(FIni.FileName()); // a file written in place is read whole
-    return Rebase();
+    // The lock keeps out a save that writes the file in place: it is read
+    // whole or not at all. A missing file has nothing to keep out.
+    const auto lock = Lock();
+    return (lock || Missing(FIni.FileName())) && Rebase();
 }
 
-bool TIniStore::Transact(const std::function<void(TIniStore&)>& change)
+bool TIniStore::Transact(TIniChange change)
 {
     if (!FOpen)
         return false;
-    // Without the lock within its time the save goes ahead all the same: a
-    // run that hangs must not keep the others from saving.
-    const TFileLock lock(FIni.FileName());
-    if (lock.Locked())
+    // A file removed meanwhile is made anew, empty, so that it can be locked.
+    if (Missing(FIni.FileName()))
+        CreateEmptyFile(FIni.FileName());
+    const auto lock = Lock();
+    // Without the lock, or with a file that cannot be read, nothing is
+    // written: the change waits in memory with the others.
+    if (lock)
         RemoveLeftoverSaves(FIni.FileName());
-    // A file that cannot be read is not written over: the change is kept
-    // in memory for a later save.
-    const bool current = Rebase();
-    if (change)
-        change(*this);
+    const bool current = lock && Rebase();
+    Change(std::move(change));
     if (!current)
         return false;
     const std::string text = FIni.Text();

@@ -79,6 +79,16 @@ TfrmDravolt::~TfrmDravolt()
 bool TfrmDravolt::FormCreate()
 {
     DetectXPBorder();
+    // A save that waits for another window's lock shows it with a busy
+    // cursor (the window system takes it at once, without the event loop).
+    const auto busy = [](bool waiting) {
+        if (waiting)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+    FSettings.SetLockWait(TIniStore::kLockLimit, busy);
+    FHistory.SetLockWait(TIniStore::kLockLimit, busy);
     const auto tell = [this](const std::string& text) {
         ShowMessageBox(this, TMsgIcon::None, TMsgButtons::Ok, CoreMessage(text));
     };
@@ -96,7 +106,7 @@ bool TfrmDravolt::FormCreate()
     WindowSized = false;
     ClockPausedByMinimize = false;
     FHistory.Assign(OpenIniFile(kHistoryFile, "", tell));
-    FSessions = ReadSessionNames(FHistory);
+    FSessions = ReadSessionNames(FHistory.Ini());
     ReadHistorySetting();
     return true;
 }

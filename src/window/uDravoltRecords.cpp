@@ -45,9 +45,9 @@ void TfrmDravolt::CheckBestTime()
     const bool noGuess = FField->GameNoGuess();
     const TBestTimeSections& sections = noGuess ? kNoGuessBestTimes : kClassicBestTimes;
     std::optional<TBestTimes>& tree = noGuess ? FNoGuessBestTimes : FBestTimes;
-    const TBestTimeJudgement judged = JudgeBestTime(FSettings, size, FClockSeconds, sections);
+    const TBestTimeJudgement judged = JudgeBestTime(FSettings.Ini(), size, FClockSeconds, sections);
     if (tree)
-        FollowBestTime(*tree, FSettings, size, sections);
+        FollowBestTime(*tree, FSettings.Ini(), size, sections);
     if (judged.Verdict == TBestTimeVerdict::Unreadable) {
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
                        tr("The best time stored for %1 x %2 with %3 bombs is unreadable (\"%4\"), "
@@ -78,7 +78,7 @@ void TfrmDravolt::CheckBestTime()
                 break;
             }
             if (tree)
-                FollowBestTime(*tree, FSettings, size, sections);
+                FollowBestTime(*tree, FSettings.Ini(), size, sections);
         }
     }
     if (FField->PictureShown())
@@ -107,10 +107,11 @@ bool TfrmDravolt::SaveSessionStats()
     }));
     if (!FHistory.Open())
         return true;
-    // The session's key and name are chosen under the file's lock, so that
-    // runs closing at the same moment each get their own.
+    // The session is kept as played, not under a key: the save gives it the
+    // next free key and name of the file as it is then, under its lock, so
+    // that runs closing at the same moment each get their own.
     const bool saved = FHistory.Transact(
-        [&](TIniStore& history) { WriteSession(history, *current->Games, FTime.LocalNow()); });
+        [games = *current->Games, now = FTime.LocalNow()](TMemIniFile& history) { WriteSession(history, games, now); });
     if (!saved)
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
                        tr("Could not save DravoltHistory.ini: the stats of this session are lost."));
@@ -125,9 +126,9 @@ void TfrmDravolt::actBestTimeExecute()
     dialog.SetHeader({tr("Height"), tr("Width"), tr("Bombs"), tr("Time"), tr("Name")});
     dialog.SetColumnWidth(4, 200);
     if (!FBestTimes)
-        FBestTimes = LoadBestTimes(FSettings);
+        FBestTimes = LoadBestTimes(FSettings.Ini());
     if (!FNoGuessBestTimes)
-        FNoGuessBestTimes = LoadBestTimes(FSettings, kNoGuessBestTimes);
+        FNoGuessBestTimes = LoadBestTimes(FSettings.Ini(), kNoGuessBestTimes);
     const auto addRows = [&](const TBestTimes& tree) {
         for (const auto& [tallKey, tall] : tree)
             for (const auto& [wideKey, wide] : tall.WideList)

@@ -1,17 +1,31 @@
 #include "records/BestTimes.h"
+#include "settings/SafeSave.h"
 
 #include "settings/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <vector>
 
 namespace {
+
+struct TStepHook {
+    explicit TStepHook(std::function<int(TSaveStep)> hook) { SetSaveStepHookForTesting(std::move(hook)); }
+    ~TStepHook() { SetSaveStepHookForTesting({}); }
+};
 
 TIniStore StoreOf(const std::string& text, const std::string& fileName = {})
 {
     TIniStore store;
     store.Assign(TMemIniFile::FromText(text, fileName));
+    return store;
+}
+
+TIniStore StoreOfFile(const std::string& path)
+{
+    TIniStore store;
+    store.Assign(TMemIniFile::FromFile(path));
     return store;
 }
 
@@ -58,25 +72,32 @@ TEST(BestTimesTest, LookupsWalkTheListUpToTheFirstGap)
         {Entries({{0, "9.9.10"}}) + "[sizes]\n[1]=8.10.10\n[times]\n[1]=5\n", 0, 2, {"9.9.10 100 p0"}},
     };
     for (auto& c : cases) {
-        TIniStore store = StoreOf(c.text);
-        EXPECT_EQ(FindSizeIndex(store, "9", "9", "10"), c.found9x9) << c.text;
-        EXPECT_EQ(FirstFreeSizeIndex(store), c.firstFree) << c.text;
-        EXPECT_EQ(Rows(LoadBestTimes(store)), c.loaded) << c.text;
+        const TMemIniFile ini = TMemIniFile::FromText(c.text);
+        EXPECT_EQ(FindSizeIndex(ini, "9", "9", "10"), c.found9x9) << c.text;
+        EXPECT_EQ(FirstFreeSizeIndex(ini), c.firstFree) << c.text;
+        EXPECT_EQ(Rows(LoadBestTimes(ini)), c.loaded) << c.text;
     }
 }
 
-TEST(BestTimesTest, LaterDuplicateWinsAndIsWrittenBackAtTheFirstIndex)
+// Showing the view writes nothing: with two entries of one size it shows
+// the later one, and a better time that another run stores meanwhile in the
+// first one stays when this run saves.
+TEST(BestTimesTest, LaterDuplicateWinsInTheViewAndLoadingWritesNothing)
 {
-    TIniStore store = StoreOf(Entries({{0, "9.9.10"}, {1, "1.10.1"}, {2, "2.10.1"}, {3, "3.10.1"}, {4, "4.10.1"},
-                                       {5, "9.9.10"}}) +
-                              "[dates]\n[5]=2004 03 15, 21:07\n");
-    const auto rows = Rows(LoadBestTimes(store));
-    EXPECT_EQ(rows.back(), "9.9.10 105 p5");
-    EXPECT_EQ(rows.size(), 5u);
-    EXPECT_EQ(store.ReadString("times", "[0]", ""), "105");
-    EXPECT_EQ(store.ReadString("names", "[0]", ""), "p5");
-    EXPECT_EQ(store.ReadString("dates", "[0]", ""), "2004 03 15, 21:07");
-    EXPECT_TRUE(store.Dirty()); // kept for the save at close
+    TTempFolder folder;
+    const std::string path = folder.File("Dravolt.ini");
+    WriteFileText(path, Entries({{0, "9.9.10"}, {1, "1.10.1"}, {2, "9.9.10"}}) + "[dates]\n[2]=2004 03 15, 21:07\n");
+    TIniStore viewer = StoreOfFile(path);
+    TIniStore other = StoreOfFile(path);
+    EXPECT_EQ(Rows(LoadBestTimes(viewer.Ini())), (std::vector<std::string>{"1.10.1 101 p1", "9.9.10 102 p2"}));
+    EXPECT_FALSE(viewer.Dirty());
+
+    ASSERT_EQ(SaveBestTime(other, {"9", "9", "10", "7", "Cy", "d"}, 7), TBestTimeSave::Stored);
+    viewer.WriteSetting("settings", "freeClick", "1");
+    ASSERT_TRUE(viewer.UpdateFile());
+    const TMemIniFile saved = StoreOfFile(path).Ini();
+    EXPECT_EQ(ReadBestTimeEntry(saved, 0), (TBestTimeEntry{"9", "9", "10", "7", "Cy", "d"}));
+    EXPECT_EQ(ReadBestTimeEntry(saved, 2), (TBestTimeEntry{"9", "9", "10", "102", "p2", "2004 03 15, 21:07"}));
 }
 
 TEST(BestTimesTest, TheTreeSortsByPaddedText)
@@ -140,50 +161,64 @@ TEST(BestTimesTest, WinsAreJudgedAgainstTheEntryOfTheirSize)
         std::string text = stored;
         text.replace(text.find("%T"), 2, c.time);
         text.replace(text.find("%N"), 2, c.names);
-        const TBestTimeJudgement judged = JudgeBestTime(StoreOf(text), {"3", "10", "1"}, c.seconds);
+        const TBestTimeJudgement judged = JudgeBestTime(TMemIniFile::FromText(text), {"3", "10", "1"}, c.seconds);
         EXPECT_EQ(judged.Verdict, c.verdict) << c.time << " " << c.seconds;
         EXPECT_EQ(judged.PromptName, c.prompt) << c.time << " " << c.names;
         EXPECT_EQ(judged.Index, 1);
     }
-    EXPECT_EQ(JudgeBestTime(StoreOf(""), {"3", "10", "1"}, 9999).PromptName, "me");
+    EXPECT_EQ(JudgeBestTime(TMemIniFile(), {"3", "10", "1"}, 9999).PromptName, "me");
 }
 
-// Two runs win the same size; the prompt of the slower one is open while the
-// faster one saves. Whichever saves last, the better time stays.
-TEST(BestTimesTest, TheBetterTimeSurvivesWhicheverRunSavesLast)
+// Two runs win; the early one saves first, the late one after, and the
+// early one saves once more at its close. A save that failed (a full disk)
+// is done again at the next save against the file as it is then: its time
+// goes to its size's entry there, or to the first free one, and only when it
+// is better. An option toggled meanwhile is saved with the best time.
+TEST(BestTimesTest, EveryBestTimeIsJudgedAgainstTheFileAsItIsWhenSaved)
 {
-    for (const bool fasterSavesFirst : {true, false}) {
+    const TBestTimeEntry fast{"3", "10", "1", "20", "Ann", "d1"};
+    const TBestTimeEntry slow{"3", "10", "1", "25", "Bea", "d2"};
+    const TBestTimeEntry narrow{"1", "10", "0", "10", "Cy", "d3"};
+    const TBestTimeEntry wide{"1", "11", "0", "11", "Di", "d4"};
+    struct Case {
+        const char* what;
+        TBestTimeEntry early, late;
+        bool earlyFails;
+        TBestTimeSave earlyResult, lateResult;
+        std::vector<std::string> rows; // the file at the end
+        const char* followed;          // the late run's view of its size then
+    } cases[] = {
+        {"the faster saves first", fast, slow, false, TBestTimeSave::Stored, TBestTimeSave::Beaten,
+         {"3.10.1 20 Ann", "9.9.10 50 Bo"}, "3.10.1 20 Ann"},
+        {"the slower saves first", slow, fast, false, TBestTimeSave::Stored, TBestTimeSave::Stored,
+         {"3.10.1 20 Ann", "9.9.10 50 Bo"}, "3.10.1 20 Ann"},
+        {"a failed save of another size", narrow, wide, true, TBestTimeSave::Failed, TBestTimeSave::Stored,
+         {"1.10.0 10 Cy", "1.11.0 11 Di", "9.9.10 50 Bo"}, "1.11.0 11 Di"},
+        {"a failed save beaten meanwhile", slow, fast, true, TBestTimeSave::Failed, TBestTimeSave::Stored,
+         {"3.10.1 20 Ann", "9.9.10 50 Bo"}, "3.10.1 20 Ann"},
+    };
+    for (const Case& c : cases) {
         TTempFolder folder;
         const std::string path = folder.File("Dravolt.ini");
         WriteFileText(path, "[sizes]\n[0]=9.9.10\n[times]\n[0]=50\n[names]\n[0]=Bo\n[settings]\nfreeClick=0\n");
-        TIniStore fast, slow;
-        fast.Assign(TMemIniFile::FromFile(path));
-        slow.Assign(TMemIniFile::FromFile(path));
-        slow.WriteSetting("settings", "freeClick", "1"); // an option toggled meanwhile
-        const TBestTimeEntry fastEntry{"3", "10", "1", "20", "Ann", "d1"};
-        const TBestTimeEntry slowEntry{"3", "10", "1", "25", "Bea", "d2"};
-
-        TBestTimeSave fastSaved, slowSaved;
-        if (fasterSavesFirst) {
-            fastSaved = SaveBestTime(fast, fastEntry, 20);
-            slowSaved = SaveBestTime(slow, slowEntry, 25);
-        } else {
-            slowSaved = SaveBestTime(slow, slowEntry, 25);
-            fastSaved = SaveBestTime(fast, fastEntry, 20);
+        TIniStore early = StoreOfFile(path);
+        TIniStore late = StoreOfFile(path);
+        early.WriteSetting("settings", "freeClick", "1");
+        {
+            const TStepHook full([&](TSaveStep step) { return c.earlyFails && step == TSaveStep::WriteNew ? ENOSPC : 0; });
+            EXPECT_EQ(SaveBestTime(early, c.early, std::stoi(c.early.Time)), c.earlyResult) << c.what;
         }
-        EXPECT_EQ(fastSaved, TBestTimeSave::Stored);
-        EXPECT_EQ(slowSaved, fasterSavesFirst ? TBestTimeSave::Beaten : TBestTimeSave::Stored);
-        TIniStore reloaded;
-        reloaded.Assign(TMemIniFile::FromFile(path));
-        EXPECT_EQ(Rows(LoadBestTimes(reloaded)), (std::vector<std::string>{"3.10.1 20 Ann", "9.9.10 50 Bo"}))
-            << fasterSavesFirst;
-        EXPECT_EQ(reloaded.ReadString("settings", "freeClick", ""), "1") << "saved with the best time";
-        ASSERT_TRUE(slow.Refresh());
-        EXPECT_EQ(JudgeBestTime(slow, {"3", "10", "1"}, 20).Verdict, TBestTimeVerdict::NotBetter);
+        EXPECT_EQ(SaveBestTime(late, c.late, std::stoi(c.late.Time)), c.lateResult) << c.what;
+        ASSERT_TRUE(early.UpdateFile()) << c.what;
 
+        const TMemIniFile saved = StoreOfFile(path).Ini();
+        EXPECT_EQ(Rows(LoadBestTimes(saved)), c.rows) << c.what;
+        EXPECT_EQ(saved.ReadString("settings", "freeClick", ""), "1") << c.what;
+        EXPECT_EQ(early.Ini(), saved) << c.what << ": the saving run sees what it saved";
+        ASSERT_TRUE(late.Refresh());
         TBestTimes tree;
-        FollowBestTime(tree, slow, {"3", "10", "1"});
-        EXPECT_EQ(Rows(tree), std::vector<std::string>{"3.10.1 20 Ann"}) << "the view follows the file";
+        FollowBestTime(tree, late.Ini(), {c.late.Height, c.late.Width, c.late.Bombs});
+        EXPECT_EQ(Rows(tree), std::vector<std::string>{c.followed}) << c.what << ": the view follows the file";
     }
 
     TTempFolder folder;
@@ -204,13 +239,13 @@ TEST(BestTimesTest, NamesOfAnyKindComeBackAfterARestart)
 
     TIniStore reloaded;
     reloaded.Assign(TMemIniFile::FromFile(path));
-    const TBestTimes tree = LoadBestTimes(reloaded);
+    const TBestTimes tree = LoadBestTimes(reloaded.Ini());
     ASSERT_EQ(tree.size(), std::size(names));
     height = 1;
     for (const std::string& name : names) {
         const std::string h = std::to_string(height++);
         EXPECT_EQ(tree.at(PadLeft(h, "0", 2)).WideList.at("10").BombList.at("0001").Name, name);
-        EXPECT_EQ(JudgeBestTime(reloaded, {h, "10", "1"}, 4).PromptName, name);
+        EXPECT_EQ(JudgeBestTime(reloaded.Ini(), {h, "10", "1"}, 4).PromptName, name);
     }
 }
 

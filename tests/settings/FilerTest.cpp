@@ -1,12 +1,15 @@
 #include "settings/Filer.h"
 #include "settings/IniStore.h"
+#include "settings/SafeSave.h"
 
 #include "settings/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <sys/stat.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -162,7 +165,7 @@ TEST(IniStoreTest, ChangesOfAFileThatCannotBeReadWaitInMemory)
     std::filesystem::create_directory(path); // replaced by a folder
 
     EXPECT_FALSE(store.Refresh());
-    EXPECT_FALSE(store.Transact([](TIniStore& s) { s.WriteSetting("s", "n", "2"); }));
+    EXPECT_FALSE(store.Transact([](TMemIniFile& s) { s.WriteString("s", "n", "2"); }));
     EXPECT_EQ(store.ReadString("s", "n", "-1"), "2");
     EXPECT_EQ(store.ReadString("s", "k", "-1"), "1");
     EXPECT_TRUE(store.Dirty());
@@ -170,6 +173,40 @@ TEST(IniStoreTest, ChangesOfAFileThatCannotBeReadWaitInMemory)
     std::filesystem::remove(path); // gone: saved anew with this run's changes only
     EXPECT_TRUE(store.UpdateFile());
     EXPECT_EQ(ReadFileText(path), "[s]\nn=2\n\n");
+}
+
+// Another run holds the lock through its save, which read the file before
+// and writes it after: a save waits for it rather than go ahead without it,
+// however long that run takes within the limit, and when the lock cannot be
+// had within the limit nothing is written and the changes wait.
+TEST(IniStoreTest, ASaveNeverGoesAheadWithoutTheLock)
+{
+    TTempFolder folder;
+    const std::string path = folder.File("Dravolt.ini");
+    WriteFileText(path, "[s]\nk=1\n");
+    TIniStore store;
+    store.Assign(TMemIniFile::FromFile(path));
+    store.WriteSetting("s", "mine", "1");
+    auto other = std::make_unique<TFileLock>(path);
+    ASSERT_TRUE(other->Locked());
+
+    store.SetLockWait(std::chrono::milliseconds(50));
+    EXPECT_FALSE(store.UpdateFile());
+    EXPECT_FALSE(store.Refresh());
+    EXPECT_TRUE(store.Dirty());
+    EXPECT_EQ(ReadFileText(path), "[s]\nk=1\n");
+
+    std::vector<bool> told;
+    store.SetLockWait(TIniStore::kLockLimit, [&](bool waiting) { told.push_back(waiting); });
+    bool saved = false;
+    std::thread saving([&] { saved = store.UpdateFile(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_TRUE(SaveWholeFile(path, "[s]\nk=1\nother=1\n"));
+    other.reset();
+    saving.join();
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(ReadFileText(path), "[s]\nk=1\nother=1\nmine=1\n\n");
+    EXPECT_EQ(told, (std::vector<bool>{true, false})) << "a busy cursor while it waits";
 }
 
 } // namespace

@@ -145,8 +145,7 @@ TEST_F(RecordsTest, BoardsWithoutGuessingKeepRecordsOfTheirOwn)
 
     // Today's reading of the classic records finds them as they were
     // written, with the no-guess ones beside them.
-    TIniStore reloaded;
-    reloaded.Assign(TMemIniFile::FromFile(Path("Dravolt.ini")));
+    const TMemIniFile reloaded = *TMemIniFile::FromFile(Path("Dravolt.ini"));
     EXPECT_EQ(ReadBestTimeEntry(reloaded, 0)->Name, "Cy");
     EXPECT_FALSE(ReadBestTimeEntry(reloaded, 1));
     EXPECT_EQ(ReadBestTimeEntry(reloaded, 0, kNoGuessBestTimes)->Name, "Ann");
