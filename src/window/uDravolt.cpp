@@ -6,8 +6,8 @@
 #include "dialogs/uAbout.h"
 #include "dialogs/uBackground.h"
 #include "dialogs/uSize.h"
-#include "i18n/Translations.h"
 #include "history/HistoryRoom.h"
+#include "i18n/Translations.h"
 #include "panels/PanelMineField.h"
 #include "panels/PanelMineFieldAnimatedButtons.h"
 #include "render/DefaultWinPicture.h"
@@ -188,7 +188,7 @@ void TfrmDravolt::ApplyBackground()
 
 // --- New game and the panel switch -----------------------------------------
 
-void TfrmDravolt::actNewGameExecute()
+void TfrmDravolt::LeaveGameInProgress()
 {
     imgWinner.SetVisible(false);
     timClock.stop();
@@ -196,6 +196,11 @@ void TfrmDravolt::actNewGameExecute()
     actUndo->setEnabled(false);
     if (FLossPending)
         RecordGameStat();
+}
+
+void TfrmDravolt::actNewGameExecute()
+{
+    LeaveGameInProgress();
     SizeWindowToField();
     FField->NewGame(true);
     WindowSized = true;

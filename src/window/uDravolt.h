@@ -50,6 +50,8 @@ public:
 
     // --- Commands
     void actNewGameExecute();
+    // Ends what a new board replaces: the win picture, the clock, Undo, a loss not yet recorded.
+    void LeaveGameInProgress();
     void actSizeExecute();
     void actBestTimeExecute();
     void actViewStatsExecute();

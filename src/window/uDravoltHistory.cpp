@@ -2,6 +2,7 @@
 // recorder on both field panels, board codes, and the history window.
 #include "window/uDravolt.h"
 
+#include "access/Accessibility.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/MessageBox.h"
 #include "gamelog/BoardCode.h"
@@ -145,12 +146,7 @@ void TfrmDravolt::actPlayBoardCodeExecute()
 void TfrmDravolt::PlayBoard(const TBoard& board)
 {
     // As a new game, but with the given board, and the window sized to it.
-    imgWinner.SetVisible(false);
-    timClock.stop();
-    FClockAtLimit = false;
-    actUndo->setEnabled(false);
-    if (FLossPending)
-        RecordGameStat();
+    LeaveGameInProgress();
     FField->SetSlotsDown(board.Height);
     FField->SetSlotsAcross(board.Width);
     WindowSized = false;
@@ -158,7 +154,7 @@ void TfrmDravolt::PlayBoard(const TBoard& board)
     SizeWindowToField();
     WindowSized = true;
     FClockSeconds = 0;
-    lblTimer->setText("0000");
+    SetDisplayedNumber(lblTimer, "0000");
     ActivePanel()->NewBoard(board.Width, board.Height, board.Mines, GameModes::Code, board.Start);
     FField->Paint();
     FField->SetEnabled(true);

@@ -135,7 +135,7 @@ TEST_F(HistoryTest, WithTheHistoryOffNoFileIsMade)
         Uncover(next.x(), next.y());
     ASSERT_TRUE(game->AnswerNamePrompt("Ann"));
     game->Focus();
-    game->ExitThroughTheMenu(10);
+    game->ExitThroughTheMenu();
     ASSERT_TRUE(game->WaitForExit());
     EXPECT_FALSE(QFile::exists(game->Folder() + "/DravoltGames.sqlite"));
     EXPECT_FALSE(game->ReadFile("Dravolt.ini").contains("gameHistory=1"));

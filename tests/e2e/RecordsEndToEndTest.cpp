@@ -157,7 +157,7 @@ TEST(RecordsEndToEnd, LinksToMissingFilesLeadToTheFilesTheyName)
     game.Focus();
     game.Key("alt+o");
     game.Key("h"); // S&how Numbers When Game Over: saved at close
-    game.ExitThroughTheMenu(10);
+    game.ExitThroughTheMenu();
     ASSERT_TRUE(game.WaitForExit());
 
     EXPECT_TRUE(ReadText(folder, "kept/settings.ini").contains("accentClearedAreaUponLoss=1\n"))
