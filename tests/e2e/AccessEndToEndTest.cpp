@@ -212,7 +212,7 @@ TEST(AccessEndToEnd, ANoGuessGameIsWonByEar)
     // The best-time prompt is read out with its field's name.
     EXPECT_TRUE(WaitFor([&] { return bool(FindBelow(app.Object, ATSPI_ROLE_TEXT, "Name")); }));
     ASSERT_TRUE(game.AnswerNamePrompt("Ann"));
-    game.ExitThroughTheMenu(kDown);
+    game.ExitThroughTheMenu();
     ASSERT_TRUE(game.WaitForExit());
     EXPECT_TRUE(game.ReadFile("Dravolt.ini").contains("[noGuessNames]\n[0]=Ann\n"));
 }
