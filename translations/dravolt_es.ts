@@ -376,83 +376,83 @@
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation>Acerca &amp;de...</translation>
+        <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>Jugar</translation>
+        <translation>Acerca &amp;de...</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation>El mejor tiempo guardado para %1 × %2 con %3 minas no se puede leer («%4»), así que esta partida no puede compararse con él.</translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
-        <translation>Otra ventana de Dravolt ha guardado entretanto un tiempo igual o mejor para %1 × %2 con %3 minas, así que ese sigue siendo el mejor tiempo.</translation>
+        <translation>El mejor tiempo guardado para %1 × %2 con %3 minas no se puede leer («%4»), así que esta partida no puede compararse con él.</translation>
     </message>
     <message>
         <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
-        <translation>No se pudo guardar Dravolt.ini: el nuevo mejor tiempo se conserva hasta que se cierre el programa.</translation>
+        <translation>Otra ventana de Dravolt ha guardado entretanto un tiempo igual o mejor para %1 × %2 con %3 minas, así que ese sigue siendo el mejor tiempo.</translation>
     </message>
     <message>
         <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
-        <translation>¿Quieres guardar las estadísticas de esta sesión?</translation>
+        <translation>No se pudo guardar Dravolt.ini: el nuevo mejor tiempo se conserva hasta que se cierre el programa.</translation>
     </message>
     <message>
         <source>Would you like to save the stats for this session?</source>
-        <translation>No se pudo guardar DravoltHistory.ini: se pierden las estadísticas de esta sesión.</translation>
+        <translation>¿Quieres guardar las estadísticas de esta sesión?</translation>
     </message>
     <message>
         <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
-        <translation>Alto</translation>
+        <translation>No se pudo guardar DravoltHistory.ini: se pierden las estadísticas de esta sesión.</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation>Ancho</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation>Minas</translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation>Tiempo</translation>
+        <translation>Minas</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Nombre</translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Tableros sin adivinar</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Boards without guessing</source>
-        <translation>No hay estadísticas que mostrar.</translation>
+        <translation>Tableros sin adivinar</translation>
     </message>
     <message>
         <source>There are no stats for viewing.</source>
-        <translation>Estadísticas</translation>
+        <translation>No hay estadísticas que mostrar.</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation>Partida n.º</translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Game #</source>
-        <translation>Minas restantes</translation>
+        <translation>Partida n.º</translation>
     </message>
     <message>
         <source>Bombs Left</source>
-        <translation>Media</translation>
+        <translation>Minas restantes</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>¿Seguro que quieres borrar las estadísticas de esta sesión?</translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Are you sure you want to clear this session&apos;s stats ?</source>
-        <translation>&amp;Manual</translation>
+        <translation>¿Seguro que quieres borrar las estadísticas de esta sesión?</translation>
     </message>
 </context>
 <context>

@@ -376,83 +376,83 @@
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation>バージョン情報(&amp;A)...</translation>
+        <translation>マニュアル(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>開始</translation>
+        <translation>バージョン情報(&amp;A)...</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation>%1 × %2、地雷 %3 個で保存されているベストタイムが読み取れない（"%4"）ため、このゲームとは比較できません。</translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
-        <translation>別の Dravolt ウィンドウが、その間に %1 × %2、地雷 %3 個で同じかより良いタイムを保存したため、そちらがベストタイムのままです。</translation>
+        <translation>%1 × %2、地雷 %3 個で保存されているベストタイムが読み取れない（"%4"）ため、このゲームとは比較できません。</translation>
     </message>
     <message>
         <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
-        <translation>Dravolt.ini を保存できませんでした。新しいベストタイムはプログラムを閉じるまで保持されます。</translation>
+        <translation>別の Dravolt ウィンドウが、その間に %1 × %2、地雷 %3 個で同じかより良いタイムを保存したため、そちらがベストタイムのままです。</translation>
     </message>
     <message>
         <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
-        <translation>このセッションの統計を保存しますか？</translation>
+        <translation>Dravolt.ini を保存できませんでした。新しいベストタイムはプログラムを閉じるまで保持されます。</translation>
     </message>
     <message>
         <source>Would you like to save the stats for this session?</source>
-        <translation>DravoltHistory.ini を保存できませんでした。このセッションの統計は失われます。</translation>
+        <translation>このセッションの統計を保存しますか？</translation>
     </message>
     <message>
         <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
-        <translation>高さ</translation>
+        <translation>DravoltHistory.ini を保存できませんでした。このセッションの統計は失われます。</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation>幅</translation>
+        <translation>高さ</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation>地雷数</translation>
+        <translation>幅</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation>タイム</translation>
+        <translation>地雷数</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>名前</translation>
+        <translation>タイム</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>推測不要の盤面</translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Boards without guessing</source>
-        <translation>表示できる統計がありません。</translation>
+        <translation>推測不要の盤面</translation>
     </message>
     <message>
         <source>There are no stats for viewing.</source>
-        <translation>統計</translation>
+        <translation>表示できる統計がありません。</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation>ゲーム番号</translation>
+        <translation>統計</translation>
     </message>
     <message>
         <source>Game #</source>
-        <translation>残り地雷</translation>
+        <translation>ゲーム番号</translation>
     </message>
     <message>
         <source>Bombs Left</source>
-        <translation>平均</translation>
+        <translation>残り地雷</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>このセッションの統計を消去してもよろしいですか？</translation>
+        <translation>平均</translation>
     </message>
     <message>
         <source>Are you sure you want to clear this session&apos;s stats ?</source>
-        <translation>マニュアル(&amp;M)</translation>
+        <translation>このセッションの統計を消去してもよろしいですか？</translation>
     </message>
 </context>
 <context>

@@ -376,83 +376,83 @@
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation>&amp;O programie...</translation>
+        <translation>&amp;Podręcznik</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>Start</translation>
+        <translation>&amp;O programie...</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation>Zapisany najlepszy czas dla %1 × %2 z %3 minami jest nieczytelny („%4”), więc tej gry nie można z nim porównać.</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
-        <translation>Inne okno gry Dravolt zapisało w międzyczasie równy lub lepszy czas dla %1 × %2 z %3 minami, więc to on pozostaje najlepszym czasem.</translation>
+        <translation>Zapisany najlepszy czas dla %1 × %2 z %3 minami jest nieczytelny („%4”), więc tej gry nie można z nim porównać.</translation>
     </message>
     <message>
         <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
-        <translation>Nie można zapisać Dravolt.ini: nowy najlepszy czas zostanie zachowany do zamknięcia programu.</translation>
+        <translation>Inne okno gry Dravolt zapisało w międzyczasie równy lub lepszy czas dla %1 × %2 z %3 minami, więc to on pozostaje najlepszym czasem.</translation>
     </message>
     <message>
         <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
-        <translation>Czy zapisać statystyki tej sesji?</translation>
+        <translation>Nie można zapisać Dravolt.ini: nowy najlepszy czas zostanie zachowany do zamknięcia programu.</translation>
     </message>
     <message>
         <source>Would you like to save the stats for this session?</source>
-        <translation>Nie można zapisać DravoltHistory.ini: statystyki tej sesji zostały utracone.</translation>
+        <translation>Czy zapisać statystyki tej sesji?</translation>
     </message>
     <message>
         <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
-        <translation>Wysokość</translation>
+        <translation>Nie można zapisać DravoltHistory.ini: statystyki tej sesji zostały utracone.</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation>Szerokość</translation>
+        <translation>Wysokość</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation>Miny</translation>
+        <translation>Szerokość</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation>Czas</translation>
+        <translation>Miny</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Imię</translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Plansze bez zgadywania</translation>
+        <translation>Imię</translation>
     </message>
     <message>
         <source>Boards without guessing</source>
-        <translation>Brak statystyk do wyświetlenia.</translation>
+        <translation>Plansze bez zgadywania</translation>
     </message>
     <message>
         <source>There are no stats for viewing.</source>
-        <translation>Statystyki</translation>
+        <translation>Brak statystyk do wyświetlenia.</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation>Gra nr</translation>
+        <translation>Statystyki</translation>
     </message>
     <message>
         <source>Game #</source>
-        <translation>Pozostałe miny</translation>
+        <translation>Gra nr</translation>
     </message>
     <message>
         <source>Bombs Left</source>
-        <translation>Średnia</translation>
+        <translation>Pozostałe miny</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>Czy na pewno wyczyścić statystyki tej sesji?</translation>
+        <translation>Średnia</translation>
     </message>
     <message>
         <source>Are you sure you want to clear this session&apos;s stats ?</source>
-        <translation>&amp;Podręcznik</translation>
+        <translation>Czy na pewno wyczyścić statystyki tej sesji?</translation>
     </message>
 </context>
 <context>

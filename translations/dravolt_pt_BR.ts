@@ -376,83 +376,83 @@
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation>&amp;Sobre...</translation>
+        <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>Jogar</translation>
+        <translation>&amp;Sobre...</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation>O melhor tempo salvo para %1 × %2 com %3 minas está ilegível ("%4"), então este jogo não pode ser comparado a ele.</translation>
+        <translation>Jogar</translation>
     </message>
     <message>
         <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
-        <translation>Outra janela do Dravolt salvou nesse meio-tempo um tempo igual ou melhor para %1 × %2 com %3 minas, que continua sendo o melhor tempo.</translation>
+        <translation>O melhor tempo salvo para %1 × %2 com %3 minas está ilegível ("%4"), então este jogo não pode ser comparado a ele.</translation>
     </message>
     <message>
         <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
-        <translation>Não foi possível salvar Dravolt.ini: o novo melhor tempo fica guardado até o programa ser fechado.</translation>
+        <translation>Outra janela do Dravolt salvou nesse meio-tempo um tempo igual ou melhor para %1 × %2 com %3 minas, que continua sendo o melhor tempo.</translation>
     </message>
     <message>
         <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
-        <translation>Deseja salvar as estatísticas desta sessão?</translation>
+        <translation>Não foi possível salvar Dravolt.ini: o novo melhor tempo fica guardado até o programa ser fechado.</translation>
     </message>
     <message>
         <source>Would you like to save the stats for this session?</source>
-        <translation>Não foi possível salvar DravoltHistory.ini: as estatísticas desta sessão foram perdidas.</translation>
+        <translation>Deseja salvar as estatísticas desta sessão?</translation>
     </message>
     <message>
         <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
-        <translation>Altura</translation>
+        <translation>Não foi possível salvar DravoltHistory.ini: as estatísticas desta sessão foram perdidas.</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation>Largura</translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation>Minas</translation>
+        <translation>Largura</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation>Tempo</translation>
+        <translation>Minas</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Nome</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Tabuleiros sem adivinhação</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Boards without guessing</source>
-        <translation>Não há estatísticas para mostrar.</translation>
+        <translation>Tabuleiros sem adivinhação</translation>
     </message>
     <message>
         <source>There are no stats for viewing.</source>
-        <translation>Estatísticas</translation>
+        <translation>Não há estatísticas para mostrar.</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation>Jogo nº</translation>
+        <translation>Estatísticas</translation>
     </message>
     <message>
         <source>Game #</source>
-        <translation>Minas restantes</translation>
+        <translation>Jogo nº</translation>
     </message>
     <message>
         <source>Bombs Left</source>
-        <translation>Média</translation>
+        <translation>Minas restantes</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>Tem certeza de que deseja limpar as estatísticas desta sessão?</translation>
+        <translation>Média</translation>
     </message>
     <message>
         <source>Are you sure you want to clear this session&apos;s stats ?</source>
-        <translation>&amp;Manual</translation>
+        <translation>Tem certeza de que deseja limpar as estatísticas desta sessão?</translation>
     </message>
 </context>
 <context>

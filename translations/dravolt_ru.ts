@@ -376,83 +376,83 @@
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation>&amp;О программе...</translation>
+        <translation>&amp;Руководство</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>Старт</translation>
+        <translation>&amp;О программе...</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation>Сохранённое лучшее время для %1 × %2 с %3 минами не читается («%4»), поэтому эту игру нельзя с ним сравнить.</translation>
+        <translation>Старт</translation>
     </message>
     <message>
         <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
-        <translation>Другое окно Dravolt тем временем сохранило такое же или лучшее время для %1 × %2 с %3 минами, поэтому лучшим остаётся оно.</translation>
+        <translation>Сохранённое лучшее время для %1 × %2 с %3 минами не читается («%4»), поэтому эту игру нельзя с ним сравнить.</translation>
     </message>
     <message>
         <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
-        <translation>Не удалось сохранить Dravolt.ini: новое лучшее время сохранится до закрытия программы.</translation>
+        <translation>Другое окно Dravolt тем временем сохранило такое же или лучшее время для %1 × %2 с %3 минами, поэтому лучшим остаётся оно.</translation>
     </message>
     <message>
         <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
-        <translation>Сохранить статистику этой сессии?</translation>
+        <translation>Не удалось сохранить Dravolt.ini: новое лучшее время сохранится до закрытия программы.</translation>
     </message>
     <message>
         <source>Would you like to save the stats for this session?</source>
-        <translation>Не удалось сохранить DravoltHistory.ini: статистика этой сессии потеряна.</translation>
+        <translation>Сохранить статистику этой сессии?</translation>
     </message>
     <message>
         <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
-        <translation>Высота</translation>
+        <translation>Не удалось сохранить DravoltHistory.ini: статистика этой сессии потеряна.</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation>Ширина</translation>
+        <translation>Высота</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation>Мины</translation>
+        <translation>Ширина</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation>Время</translation>
+        <translation>Мины</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Имя</translation>
+        <translation>Время</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Поля без угадывания</translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Boards without guessing</source>
-        <translation>Нет статистики для просмотра.</translation>
+        <translation>Поля без угадывания</translation>
     </message>
     <message>
         <source>There are no stats for viewing.</source>
-        <translation>Статистика</translation>
+        <translation>Нет статистики для просмотра.</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation>Игра №</translation>
+        <translation>Статистика</translation>
     </message>
     <message>
         <source>Game #</source>
-        <translation>Осталось мин</translation>
+        <translation>Игра №</translation>
     </message>
     <message>
         <source>Bombs Left</source>
-        <translation>Среднее</translation>
+        <translation>Осталось мин</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>Вы действительно хотите очистить статистику этой сессии?</translation>
+        <translation>Среднее</translation>
     </message>
     <message>
         <source>Are you sure you want to clear this session&apos;s stats ?</source>
-        <translation>&amp;Руководство</translation>
+        <translation>Вы действительно хотите очистить статистику этой сессии?</translation>
     </message>
 </context>
 <context>

@@ -376,83 +376,83 @@
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation>П&amp;ро програму...</translation>
+        <translation>&amp;Посібник</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>Старт</translation>
+        <translation>П&amp;ро програму...</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation>Збережений найкращий час для %1 × %2 з %3 мінами не читається («%4»), тому цю гру не можна з ним порівняти.</translation>
+        <translation>Старт</translation>
     </message>
     <message>
         <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
-        <translation>Інше вікно Dravolt тим часом зберегло такий самий або кращий час для %1 × %2 з %3 мінами, тож найкращим лишається він.</translation>
+        <translation>Збережений найкращий час для %1 × %2 з %3 мінами не читається («%4»), тому цю гру не можна з ним порівняти.</translation>
     </message>
     <message>
         <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
-        <translation>Не вдалося зберегти Dravolt.ini: новий найкращий час збережеться до закриття програми.</translation>
+        <translation>Інше вікно Dravolt тим часом зберегло такий самий або кращий час для %1 × %2 з %3 мінами, тож найкращим лишається він.</translation>
     </message>
     <message>
         <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
-        <translation>Зберегти статистику цієї сесії?</translation>
+        <translation>Не вдалося зберегти Dravolt.ini: новий найкращий час збережеться до закриття програми.</translation>
     </message>
     <message>
         <source>Would you like to save the stats for this session?</source>
-        <translation>Не вдалося зберегти DravoltHistory.ini: статистику цієї сесії втрачено.</translation>
+        <translation>Зберегти статистику цієї сесії?</translation>
     </message>
     <message>
         <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
-        <translation>Висота</translation>
+        <translation>Не вдалося зберегти DravoltHistory.ini: статистику цієї сесії втрачено.</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation>Ширина</translation>
+        <translation>Висота</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation>Міни</translation>
+        <translation>Ширина</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation>Час</translation>
+        <translation>Міни</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Ім'я</translation>
+        <translation>Час</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Поля без вгадування</translation>
+        <translation>Ім'я</translation>
     </message>
     <message>
         <source>Boards without guessing</source>
-        <translation>Немає статистики для перегляду.</translation>
+        <translation>Поля без вгадування</translation>
     </message>
     <message>
         <source>There are no stats for viewing.</source>
-        <translation>Статистика</translation>
+        <translation>Немає статистики для перегляду.</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation>Гра №</translation>
+        <translation>Статистика</translation>
     </message>
     <message>
         <source>Game #</source>
-        <translation>Лишилося мін</translation>
+        <translation>Гра №</translation>
     </message>
     <message>
         <source>Bombs Left</source>
-        <translation>Середнє</translation>
+        <translation>Лишилося мін</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>Ви справді бажаєте очистити статистику цієї сесії?</translation>
+        <translation>Середнє</translation>
     </message>
     <message>
         <source>Are you sure you want to clear this session&apos;s stats ?</source>
-        <translation>&amp;Посібник</translation>
+        <translation>Ви справді бажаєте очистити статистику цієї сесії?</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,8 @@ TfrmBackground::TfrmBackground(QWidget* parent)
     btnOk = Make<QPushButton>(pnlBottom, "btnOk", tr("OK"), 124, 12, 80, 20);
     btnCancel = Make<QPushButton>(pnlBottom, "btnCancel", tr("Cancel"), 209, 12, 80, 20);
 
+    FitTexts(this);
+
     setTabOrder(radNone, radDefault);
     setTabOrder(radDefault, radCustom);
     setTabOrder(radCustom, edtImage);

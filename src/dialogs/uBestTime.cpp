@@ -1,5 +1,7 @@
 #include "dialogs/uBestTime.h"
 
+#include "dialogs/DialogTools.h"
+#include "i18n/Translations.h"
 #include "records/SessionStats.h"
 #include "render/Fonts.h"
 #include "settings/zorvUtil.h"
@@ -43,6 +45,7 @@ TfrmBestTime::TfrmBestTime(QWidget* parent) : QDialog(parent), FDesignClient(kOu
     cboSession->setEditable(false);
     cboSession->setGeometry(50, 5, 156, 21);
     connect(cboSession, &QComboBox::currentIndexChanged, this, &TfrmBestTime::cboSessionChange);
+    FitTexts(pnlTop);
 
     grd = new QTableWidget(1, kColumns, this);
     grd->setObjectName("grd");
@@ -174,11 +177,25 @@ void TfrmBestTime::SetHeader(const QStringList& captions)
     while (labels.size() < kColumns)
         labels << QString();
     grd->setHorizontalHeaderLabels(labels);
+    for (int column = 0; column < kColumns; ++column) {
+        const int width = CaptionWidth(column, grd->columnWidth(column));
+        if (width != grd->columnWidth(column))
+            grd->setColumnWidth(column, width);
+    }
+}
+
+int TfrmBestTime::CaptionWidth(int column, int width) const
+{
+    // A translated caption widens its column until it shows whole; the
+    // English columns keep their drawn widths.
+    if (width == 0 || CurrentLanguage().isEmpty())
+        return width;
+    return std::max(width, grd->horizontalHeader()->sectionSizeHint(column));
 }
 
 void TfrmBestTime::SetColumnWidth(int column, int width)
 {
-    grd->setColumnWidth(column, width);
+    grd->setColumnWidth(column, CaptionWidth(column, width));
     grd->setColumnHidden(column, width == 0);
 }
 

@@ -65,6 +65,8 @@ protected:
 
 private:
     void Realign();
+    // The width of a column whose caption is to show whole.
+    int CaptionWidth(int column, int width) const;
     // Once the window frame is known, the client area is what it leaves of
     // the dialog's outer size.
     void FitToFrame();

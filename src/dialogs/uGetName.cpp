@@ -36,6 +36,8 @@ TfrmGetName::TfrmGetName(QWidget* parent)
     btnCancel->setGeometry(90, 40, 80, 20);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    FitTexts(this);
+
     setTabOrder(edtName, btnOk);
     setTabOrder(btnOk, btnCancel);
 }

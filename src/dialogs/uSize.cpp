@@ -86,6 +86,8 @@ TfrmSize::TfrmSize(QWidget* parent)
     connect(btnOk, &QPushButton::clicked, this, &TfrmSize::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    FitTexts(this);
+
     WatchEnterExit(edtTall, nullptr, [this] { edtTallExit(); });
     WatchEnterExit(edtWide, nullptr, [this] { edtWideExit(); });
     WatchEnterExit(edtBomb, nullptr, [this] { edtBombExit(); });

@@ -2,6 +2,7 @@
 // "Go", the debug panel, the field panels, and the sizing to the field.
 #include "window/uDravolt.h"
 
+#include "dialogs/DialogTools.h"
 #include "manual/ManualWindow.h"
 #include "panels/PanelMineField.h"
 #include "panels/PanelMineFieldAnimatedButtons.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -206,8 +208,10 @@ void TfrmDravolt::RealignPanels()
     pnlCounter->setGeometry(kCounterLeft, kCounterTop, kCounterSize.width(), kCounterSize.height());
     pnlTimer->setGeometry(pnlTop->width() - kCounterLeft - kCounterSize.width(), kCounterTop, kCounterSize.width(),
                           kCounterSize.height());
-    const int goLeft = static_cast<int>(std::trunc(pnlTop->width() / 2.0 - kGoSize.width() / 2.0));
-    btnNewGame->setGeometry(goLeft, kCounterTop, kGoSize.width(), kGoSize.height());
+    // A translated Go may need a wider button; "Go" itself fits.
+    const int goWidth = std::max(kGoSize.width(), TextWidth(btnNewGame));
+    const int goLeft = static_cast<int>(std::trunc(pnlTop->width() / 2.0 - goWidth / 2.0));
+    btnNewGame->setGeometry(goLeft, kCounterTop, goWidth, kGoSize.height());
     pnlSpace->setGeometry(inset, inset + kTopHeight, width, kSpaceHeight);
     const int fieldTop = inset + kTopHeight + kSpaceHeight;
     int fieldBottom = pnlMain->height() - inset;
