@@ -13,10 +13,315 @@
     </message>
 </context>
 <context>
+    <name>TAccessTexts</name>
+    <message>
+        <source>Bombs left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Čas</translation>
+    </message>
+</context>
+<context>
+    <name>TCellWords</name>
+    <message>
+        <source>covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flagged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bomb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFieldAccessible</name>
+    <message>
+        <source>Lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Won in %1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryRoom</name>
+    <message>
+        <source>The game history %1 was damaged, so it has been renamed %2 and a new one started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game history %1 was written by a newer version of Dravolt, so this one neither shows nor records games in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game history %1 cannot be written in this folder, so no games are recorded until Dravolt starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryTable</name>
+    <message>
+        <source>won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3BV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>no guessing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corner to corner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>boards from codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2, %3 bombs, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size and mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Size and mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wins:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best 3BV/s:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average time of wins:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current winning streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest winning streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winning times and 3BV/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play This Board Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wins of this size and mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game&apos;s record cannot be read, so it cannot be replayed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game&apos;s board cannot be read, so it cannot be played again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>games.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TManual</name>
     <message>
         <source>Dravolt Manual</source>
         <translation>Příručka ke hře Dravolt</translation>
+    </message>
+</context>
+<context>
+    <name>TReplayWindow</name>
+    <message>
+        <source>Replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bombs left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replayed field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -240,6 +545,10 @@
         <source>Cancel</source>
         <translation>Zrušit</translation>
     </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmBestTime</name>
@@ -454,6 +763,70 @@
         <source>&amp;Manual</source>
         <translation>&amp;Příručka</translation>
     </message>
+    <message>
+        <source>The field is too full for a board that logic alone can clear, so this one may need a guess.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a Dravolt board code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code was made by a newer version of Dravolt, which this one cannot read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code is damaged: some of it was changed or lost in copying.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code holds a board that Dravolt cannot deal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Board Co&amp;de</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Board from &amp;Code...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Game Histor&amp;y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no board to copy yet: its bombs are placed at the first uncovering.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Board from Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Board code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>
@@ -472,6 +845,10 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Jméno</translation>
     </message>
 </context>
 <context>
@@ -499,6 +876,18 @@
     <message>
         <source>&amp;Bombs:</source>
         <translation>&amp;Miny:</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished">Výška</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished">Šířka</translation>
+    </message>
+    <message>
+        <source>Bombs</source>
+        <translation type="unfinished">Miny</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,253 @@
     </message>
     <message>
         <source>Could not open ini file.</source>
-        <translation>Impossible d'ouvrir le fichier ini.</translation>
+        <translation>Impossible d&apos;ouvrir le fichier ini.</translation>
+    </message>
+</context>
+<context>
+    <name>TAccessTexts</name>
+    <message>
+        <source>Bombs left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Temps</translation>
+    </message>
+</context>
+<context>
+    <name>TCellWords</name>
+    <message>
+        <source>covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flagged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bomb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFieldAccessible</name>
+    <message>
+        <source>Lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Won in %1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryRoom</name>
+    <message>
+        <source>The game history %1 was damaged, so it has been renamed %2 and a new one started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game history %1 was written by a newer version of Dravolt, so this one neither shows nor records games in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game history %1 cannot be written in this folder, so no games are recorded until Dravolt starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryTable</name>
+    <message>
+        <source>won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3BV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>no guessing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corner to corner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>boards from codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2, %3 bombs, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size and mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Size and mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wins:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best 3BV/s:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average time of wins:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current winning streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest winning streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winning times and 3BV/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play This Board Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wins of this size and mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game&apos;s record cannot be read, so it cannot be replayed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game&apos;s board cannot be read, so it cannot be played again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>games.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -17,6 +263,65 @@
     <message>
         <source>Dravolt Manual</source>
         <translation>Manuel de Dravolt</translation>
+    </message>
+</context>
+<context>
+    <name>TReplayWindow</name>
+    <message>
+        <source>Replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bombs left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replayed field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -31,7 +336,7 @@
     </message>
     <message>
         <source>  The field can be smaller or larger than usual: from width 10 and height 1 up to width 100 and height 60.</source>
-        <translation>  Le champ peut être plus petit ou plus grand que d'habitude : de 10 colonnes et 1 ligne jusqu'à 100 colonnes et 60 lignes.</translation>
+        <translation>  Le champ peut être plus petit ou plus grand que d&apos;habitude : de 10 colonnes et 1 ligne jusqu&apos;à 100 colonnes et 60 lignes.</translation>
     </message>
     <message>
         <source>Game | Best Times</source>
@@ -39,7 +344,7 @@
     </message>
     <message>
         <source>  This keeps a history of all best times for all possible height-width-bomb count combinations.</source>
-        <translation>  Garde l'historique de tous les meilleurs temps pour chaque combinaison possible de hauteur, largeur et nombre de mines.</translation>
+        <translation>  Garde l&apos;historique de tous les meilleurs temps pour chaque combinaison possible de hauteur, largeur et nombre de mines.</translation>
     </message>
     <message>
         <source>Game | Session Stats</source>
@@ -55,15 +360,15 @@
     </message>
     <message>
         <source>  Undo! If you &apos;accidentally&apos; clicked a bomb, you can restore the game to state it was before you made that fatal click.</source>
-        <translation>  Annuler ! Si vous avez cliqué « par mégarde » sur une mine, vous pouvez ramener la partie à son état d'avant ce clic fatal.</translation>
+        <translation>  Annuler ! Si vous avez cliqué « par mégarde » sur une mine, vous pouvez ramener la partie à son état d&apos;avant ce clic fatal.</translation>
     </message>
     <message>
         <source>Options | Set Background</source>
-        <translation>Options | Définir l'arrière-plan</translation>
+        <translation>Options | Définir l&apos;arrière-plan</translation>
     </message>
     <message>
         <source>  You can choose a picture to show when you win the game. You can have the pic display normally, or you can have it stretch (play and see what I mean).</source>
-        <translation>  Vous pouvez choisir une image à afficher quand vous gagnez. L'image peut s'afficher normalement ou être étirée (essayez pour voir).</translation>
+        <translation>  Vous pouvez choisir une image à afficher quand vous gagnez. L&apos;image peut s&apos;afficher normalement ou être étirée (essayez pour voir).</translation>
     </message>
     <message>
         <source>Options | Show Numbers When Game Over</source>
@@ -71,7 +376,7 @@
     </message>
     <message>
         <source>  All the unclicked squares will be exposed to show what was underneath.</source>
-        <translation>  Toutes les cases non découvertes sont révélées pour montrer ce qu'elles cachaient.</translation>
+        <translation>  Toutes les cases non découvertes sont révélées pour montrer ce qu&apos;elles cachaient.</translation>
     </message>
     <message>
         <source>Options | Auto-Save Current Session Stats</source>
@@ -115,7 +420,7 @@
     </message>
     <message>
         <source>  - Spacebar imitates clicking the Go button.</source>
-        <translation>  - la barre d'espace équivaut à un clic sur le bouton Jouer.</translation>
+        <translation>  - la barre d&apos;espace équivaut à un clic sur le bouton Jouer.</translation>
     </message>
     <message>
         <source>  (Note, I recommend turning off Animated Buttons when in this mode.</source>
@@ -127,11 +432,11 @@
     </message>
     <message>
         <source>  Animated buttons only give the squares the familiar pressed look while a mouse button is held; if you do not care for it, turn them off here.</source>
-        <translation>  Les boutons animés donnent seulement aux cases leur aspect enfoncé habituel tant qu'un bouton de la souris est maintenu ; si cela ne vous plaît pas, désactivez-les ici.</translation>
+        <translation>  Les boutons animés donnent seulement aux cases leur aspect enfoncé habituel tant qu&apos;un bouton de la souris est maintenu ; si cela ne vous plaît pas, désactivez-les ici.</translation>
     </message>
     <message>
         <source> -- Records a history of games all games played.</source>
-        <translation> -- Garde l'historique de toutes les parties jouées.</translation>
+        <translation> -- Garde l&apos;historique de toutes les parties jouées.</translation>
     </message>
     <message>
         <source> -- Larger customizable sizes.</source>
@@ -143,11 +448,11 @@
     </message>
     <message>
         <source> -- Can have a background image.</source>
-        <translation> -- Image d'arrière-plan possible.</translation>
+        <translation> -- Image d&apos;arrière-plan possible.</translation>
     </message>
     <message>
         <source> -- Records a time up to 9999 seconds.</source>
-        <translation> -- Chronomètre jusqu'à 9999 secondes.</translation>
+        <translation> -- Chronomètre jusqu&apos;à 9999 secondes.</translation>
     </message>
     <message>
         <source> -- Option to expose one slot when game starts.</source>
@@ -175,11 +480,11 @@
     </message>
     <message>
         <source> -- Import best times from another user&apos;s ini.</source>
-        <translation> -- Importer les meilleurs temps du fichier ini d'un autre utilisateur.</translation>
+        <translation> -- Importer les meilleurs temps du fichier ini d&apos;un autre utilisateur.</translation>
     </message>
     <message>
         <source> -- Optimize window size depending on background image size.</source>
-        <translation> -- Adapter la taille de la fenêtre à celle de l'image d'arrière-plan.</translation>
+        <translation> -- Adapter la taille de la fenêtre à celle de l&apos;image d&apos;arrière-plan.</translation>
     </message>
     <message>
         <source>About</source>
@@ -230,7 +535,7 @@
     </message>
     <message>
         <source>Stretch Background To Fit Window</source>
-        <translation>Étirer l'arrière-plan à la taille de la fenêtre</translation>
+        <translation>Étirer l&apos;arrière-plan à la taille de la fenêtre</translation>
     </message>
     <message>
         <source>OK</source>
@@ -239,6 +544,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -264,15 +573,15 @@
     </message>
     <message>
         <source>Could not open Dravolt.ini</source>
-        <translation>Impossible d'ouvrir Dravolt.ini</translation>
+        <translation>Impossible d&apos;ouvrir Dravolt.ini</translation>
     </message>
     <message>
         <source>No board that logic alone can clear was found in time for this field, so this one may need a guess.</source>
-        <translation>Aucune grille résoluble par la seule logique n'a été trouvée à temps pour ce champ ; celle-ci demandera peut-être de deviner.</translation>
+        <translation>Aucune grille résoluble par la seule logique n&apos;a été trouvée à temps pour ce champ ; celle-ci demandera peut-être de deviner.</translation>
     </message>
     <message>
         <source>Could not save Dravolt.ini: the settings changed during this session are lost.</source>
-        <translation>Impossible d'enregistrer Dravolt.ini : les réglages modifiés pendant cette session sont perdus.</translation>
+        <translation>Impossible d&apos;enregistrer Dravolt.ini : les réglages modifiés pendant cette session sont perdus.</translation>
     </message>
     <message>
         <source>&amp;Game</source>
@@ -320,7 +629,7 @@
     </message>
     <message>
         <source>&amp;Set Background...</source>
-        <translation>Définir l'&amp;arrière-plan...</translation>
+        <translation>Définir l&apos;&amp;arrière-plan...</translation>
     </message>
     <message>
         <source>S&amp;how Numbers When Game Over</source>
@@ -388,11 +697,11 @@
     </message>
     <message>
         <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
-        <translation>Une autre fenêtre de Dravolt a entre-temps enregistré un temps égal ou meilleur pour %1 × %2 avec %3 mines ; c'est lui qui reste le meilleur temps.</translation>
+        <translation>Une autre fenêtre de Dravolt a entre-temps enregistré un temps égal ou meilleur pour %1 × %2 avec %3 mines ; c&apos;est lui qui reste le meilleur temps.</translation>
     </message>
     <message>
         <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
-        <translation>Impossible d'enregistrer Dravolt.ini : le nouveau meilleur temps est conservé jusqu'à la fermeture du programme.</translation>
+        <translation>Impossible d&apos;enregistrer Dravolt.ini : le nouveau meilleur temps est conservé jusqu&apos;à la fermeture du programme.</translation>
     </message>
     <message>
         <source>Would you like to save the stats for this session?</source>
@@ -400,7 +709,7 @@
     </message>
     <message>
         <source>Could not save DravoltHistory.ini: the stats of this session are lost.</source>
-        <translation>Impossible d'enregistrer DravoltHistory.ini : les statistiques de cette session sont perdues.</translation>
+        <translation>Impossible d&apos;enregistrer DravoltHistory.ini : les statistiques de cette session sont perdues.</translation>
     </message>
     <message>
         <source>Height</source>
@@ -428,7 +737,7 @@
     </message>
     <message>
         <source>There are no stats for viewing.</source>
-        <translation>Il n'y a aucune statistique à afficher.</translation>
+        <translation>Il n&apos;y a aucune statistique à afficher.</translation>
     </message>
     <message>
         <source>Stats</source>
@@ -454,6 +763,70 @@
         <source>&amp;Manual</source>
         <translation>&amp;Manuel</translation>
     </message>
+    <message>
+        <source>The field is too full for a board that logic alone can clear, so this one may need a guess.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a Dravolt board code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code was made by a newer version of Dravolt, which this one cannot read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code is damaged: some of it was changed or lost in copying.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code holds a board that Dravolt cannot deal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Board Co&amp;de</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Board from &amp;Code...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Game Histor&amp;y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no board to copy yet: its bombs are placed at the first uncovering.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Board from Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Board code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>
@@ -472,6 +845,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nom</translation>
     </message>
 </context>
 <context>
@@ -499,6 +876,18 @@
     <message>
         <source>&amp;Bombs:</source>
         <translation>&amp;Mines :</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished">Hauteur</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished">Largeur</translation>
+    </message>
+    <message>
+        <source>Bombs</source>
+        <translation type="unfinished">Mines</translation>
     </message>
 </context>
 </TS>

@@ -13,10 +13,315 @@
     </message>
 </context>
 <context>
+    <name>TAccessTexts</name>
+    <message>
+        <source>Bombs left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Tempo</translation>
+    </message>
+</context>
+<context>
+    <name>TCellWords</name>
+    <message>
+        <source>covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flagged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bomb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFieldAccessible</name>
+    <message>
+        <source>Lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Won in %1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryRoom</name>
+    <message>
+        <source>The game history %1 was damaged, so it has been renamed %2 and a new one started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game history %1 was written by a newer version of Dravolt, so this one neither shows nor records games in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game history %1 cannot be written in this folder, so no games are recorded until Dravolt starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryTable</name>
+    <message>
+        <source>won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3BV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>no guessing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corner to corner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>boards from codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2, %3 bombs, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size and mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Size and mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wins:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best 3BV/s:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average time of wins:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current winning streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest winning streak:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winning times and 3BV/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play This Board Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wins of this size and mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game&apos;s record cannot be read, so it cannot be replayed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game&apos;s board cannot be read, so it cannot be played again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>games.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TManual</name>
     <message>
         <source>Dravolt Manual</source>
         <translation>Manuale di Dravolt</translation>
+    </message>
+</context>
+<context>
+    <name>TReplayWindow</name>
+    <message>
+        <source>Replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bombs left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replayed field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -55,7 +360,7 @@
     </message>
     <message>
         <source>  Undo! If you &apos;accidentally&apos; clicked a bomb, you can restore the game to state it was before you made that fatal click.</source>
-        <translation>  Annulla! Se hai cliccato "per sbaglio" su una mina, puoi riportare la partita allo stato precedente a quel clic fatale.</translation>
+        <translation>  Annulla! Se hai cliccato &quot;per sbaglio&quot; su una mina, puoi riportare la partita allo stato precedente a quel clic fatale.</translation>
     </message>
     <message>
         <source>Options | Set Background</source>
@@ -63,7 +368,7 @@
     </message>
     <message>
         <source>  You can choose a picture to show when you win the game. You can have the pic display normally, or you can have it stretch (play and see what I mean).</source>
-        <translation>  Puoi scegliere un'immagine da mostrare quando vinci. L'immagine può apparire a grandezza naturale o adattata alla finestra (prova e vedrai).</translation>
+        <translation>  Puoi scegliere un&apos;immagine da mostrare quando vinci. L&apos;immagine può apparire a grandezza naturale o adattata alla finestra (prova e vedrai).</translation>
     </message>
     <message>
         <source>Options | Show Numbers When Game Over</source>
@@ -87,7 +392,7 @@
     </message>
     <message>
         <source>  The game will imitate doing one &apos;safe&apos; click for you when the game starts to expose a square.</source>
-        <translation>  All'inizio della partita il gioco fa per te un clic "sicuro" che scopre una casella.</translation>
+        <translation>  All&apos;inizio della partita il gioco fa per te un clic &quot;sicuro&quot; che scopre una casella.</translation>
     </message>
     <message>
         <source>Options | Keyboard Navigation</source>
@@ -95,7 +400,7 @@
     </message>
     <message>
         <source>  This allows you to play the game without using the mouse. A single blue highlight square will appear.</source>
-        <translation>  Permette di giocare senza mouse. Compare un'unica casella evidenziata in blu.</translation>
+        <translation>  Permette di giocare senza mouse. Compare un&apos;unica casella evidenziata in blu.</translation>
     </message>
     <message>
         <source>  - use the arrow keys to move the blue square around.</source>
@@ -103,15 +408,15 @@
     </message>
     <message>
         <source>  - &apos;S&apos; imitates a single-click.</source>
-        <translation>  - "S" equivale a un clic singolo.</translation>
+        <translation>  - &quot;S&quot; equivale a un clic singolo.</translation>
     </message>
     <message>
         <source>  - &apos;D&apos; imitates a double-click.</source>
-        <translation>  - "D" equivale a un doppio clic.</translation>
+        <translation>  - &quot;D&quot; equivale a un doppio clic.</translation>
     </message>
     <message>
         <source>  - &apos;F&apos; imitates adding or removing a flag.</source>
-        <translation>  - "F" mette o toglie una bandierina.</translation>
+        <translation>  - &quot;F&quot; mette o toglie una bandierina.</translation>
     </message>
     <message>
         <source>  - Spacebar imitates clicking the Go button.</source>
@@ -143,7 +448,7 @@
     </message>
     <message>
         <source> -- Can have a background image.</source>
-        <translation> -- Può avere un'immagine di sfondo.</translation>
+        <translation> -- Può avere un&apos;immagine di sfondo.</translation>
     </message>
     <message>
         <source> -- Records a time up to 9999 seconds.</source>
@@ -151,11 +456,11 @@
     </message>
     <message>
         <source> -- Option to expose one slot when game starts.</source>
-        <translation> -- Opzione per scoprire una casella all'inizio della partita.</translation>
+        <translation> -- Opzione per scoprire una casella all&apos;inizio della partita.</translation>
     </message>
     <message>
         <source> -- Option to highlight area that has successfully been cleared.</source>
-        <translation> -- Opzione per evidenziare l'area sminata con successo.</translation>
+        <translation> -- Opzione per evidenziare l&apos;area sminata con successo.</translation>
     </message>
     <message>
         <source> -- Can use the keyboard to play: S = single click, D = dual click, F = flag a bomb.</source>
@@ -179,7 +484,7 @@
     </message>
     <message>
         <source> -- Optimize window size depending on background image size.</source>
-        <translation> -- Adattare la dimensione della finestra a quella dell'immagine di sfondo.</translation>
+        <translation> -- Adattare la dimensione della finestra a quella dell&apos;immagine di sfondo.</translation>
     </message>
     <message>
         <source>About</source>
@@ -206,7 +511,7 @@
     <name>TfrmBackground</name>
     <message>
         <source>Either the path or the file name entered in the %1 field is incorrect.</source>
-        <translation>Il percorso o il nome del file inserito nel campo "%1" non è corretto.</translation>
+        <translation>Il percorso o il nome del file inserito nel campo &quot;%1&quot; non è corretto.</translation>
     </message>
     <message>
         <source>Background</source>
@@ -239,6 +544,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -384,11 +693,11 @@
     </message>
     <message>
         <source>The best time stored for %1 x %2 with %3 bombs is unreadable (&quot;%4&quot;), so this game cannot be compared with it.</source>
-        <translation>Il miglior tempo salvato per %1 × %2 con %3 mine è illeggibile ("%4"), quindi questa partita non può essere confrontata.</translation>
+        <translation>Il miglior tempo salvato per %1 × %2 con %3 mine è illeggibile (&quot;%4&quot;), quindi questa partita non può essere confrontata.</translation>
     </message>
     <message>
         <source>Another Dravolt window has meanwhile stored an equal or better time for %1 x %2 with %3 bombs, so that one stays the best time.</source>
-        <translation>Un'altra finestra di Dravolt ha nel frattempo salvato un tempo uguale o migliore per %1 × %2 con %3 mine, che resta quindi il miglior tempo.</translation>
+        <translation>Un&apos;altra finestra di Dravolt ha nel frattempo salvato un tempo uguale o migliore per %1 × %2 con %3 mine, che resta quindi il miglior tempo.</translation>
     </message>
     <message>
         <source>Could not save Dravolt.ini: the new best time is kept until the program closes.</source>
@@ -454,6 +763,70 @@
         <source>&amp;Manual</source>
         <translation>&amp;Manuale</translation>
     </message>
+    <message>
+        <source>The field is too full for a board that logic alone can clear, so this one may need a guess.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a Dravolt board code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code was made by a newer version of Dravolt, which this one cannot read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code is damaged: some of it was changed or lost in copying.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code holds a board that Dravolt cannot deal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Board Co&amp;de</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Board from &amp;Code...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Game Histor&amp;y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no board to copy yet: its bombs are placed at the first uncovering.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Board from Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Board code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>
@@ -472,6 +845,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nome</translation>
     </message>
 </context>
 <context>
@@ -499,6 +876,18 @@
     <message>
         <source>&amp;Bombs:</source>
         <translation>&amp;Mine:</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished">Altezza</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished">Larghezza</translation>
+    </message>
+    <message>
+        <source>Bombs</source>
+        <translation type="unfinished">Mine</translation>
     </message>
 </context>
 </TS>
