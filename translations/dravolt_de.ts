@@ -16,246 +16,246 @@
     <name>TAccessTexts</name>
     <message>
         <source>Bombs left</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Minen</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Zeit</translation>
+        <translation>Zeit</translation>
     </message>
 </context>
 <context>
     <name>TCellWords</name>
     <message>
         <source>covered</source>
-        <translation type="unfinished"></translation>
+        <translation>verdeckt</translation>
     </message>
     <message>
         <source>flagged</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Flagge</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>bomb</source>
-        <translation type="unfinished"></translation>
+        <translation>Mine</translation>
     </message>
     <message>
         <source>wrong flag</source>
-        <translation type="unfinished"></translation>
+        <translation>falsche Flagge</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
 </context>
 <context>
     <name>TFieldAccessible</name>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren</translation>
     </message>
     <message>
         <source>Won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen in %1 Sekunden</translation>
     </message>
 </context>
 <context>
     <name>THistoryRoom</name>
     <message>
         <source>The game history %1 was damaged, so it has been renamed %2 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Spielverlauf %1 war beschädigt, daher wurde er in %2 umbenannt und ein neuer begonnen.</translation>
     </message>
     <message>
         <source>The game history %1 was written by a newer version of Dravolt, so this one neither shows nor records games in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Spielverlauf %1 wurde von einer neueren Version von Dravolt geschrieben, daher zeigt diese Version darin weder Spiele an noch zeichnet sie welche auf.</translation>
     </message>
     <message>
         <source>The game history %1 cannot be written in this folder, so no games are recorded until Dravolt starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Spielverlauf %1 kann in diesem Ordner nicht geschrieben werden, daher werden bis zum nächsten Start von Dravolt keine Spiele aufgezeichnet.</translation>
     </message>
     <message>
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spiel konnte nicht in den Spielverlauf %1 geschrieben werden, daher werden bis zum nächsten Start von Dravolt keine weiteren Spiele aufgezeichnet.</translation>
     </message>
 </context>
 <context>
     <name>THistoryTable</name>
     <message>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>gewonnen</translation>
     </message>
     <message>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>verloren</translation>
     </message>
     <message>
         <source>abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (s)</translation>
     </message>
     <message>
         <source>3BV</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV</translation>
     </message>
     <message>
         <source>3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV/s</translation>
     </message>
     <message>
         <source>Efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Effizienz</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
 </context>
 <context>
     <name>THistoryWindow</name>
     <message>
         <source>no guessing</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Raten</translation>
     </message>
     <message>
         <source>corner to corner</source>
-        <translation type="unfinished"></translation>
+        <translation>von Ecke zu Ecke</translation>
     </message>
     <message>
         <source>boards from codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfelder aus Codes</translation>
     </message>
     <message>
         <source>normal</source>
-        <translation type="unfinished"></translation>
+        <translation>normal</translation>
     </message>
     <message>
         <source>%1 x %2, %3 bombs, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2, %3 Minen, %4</translation>
     </message>
     <message>
         <source>Game History</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielverlauf</translation>
     </message>
     <message>
         <source>Size and mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe und Modus</translation>
     </message>
     <message>
         <source>&amp;Size and mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe und Modus:</translation>
     </message>
     <message>
         <source>Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele:</translation>
     </message>
     <message>
         <source>Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Siege:</translation>
     </message>
     <message>
         <source>Win rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Siegquote:</translation>
     </message>
     <message>
         <source>Best time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestzeit:</translation>
     </message>
     <message>
         <source>Best 3BV/s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste 3BV/s:</translation>
     </message>
     <message>
         <source>Average time of wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnittszeit der Siege:</translation>
     </message>
     <message>
         <source>Current winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Siegesserie:</translation>
     </message>
     <message>
         <source>Longest winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Siegesserie:</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele</translation>
     </message>
     <message>
         <source>Winning times and 3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Siegzeiten und 3BV/s</translation>
     </message>
     <message>
         <source>&amp;Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiedergabe</translation>
     </message>
     <message>
         <source>&amp;Play This Board Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld &amp;erneut spielen</translation>
     </message>
     <message>
         <source>&amp;Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Wins of this size and mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Siege mit dieser Größe und diesem Modus</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (s)</translation>
     </message>
     <message>
         <source>3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV/s</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieg</translation>
     </message>
     <message>
         <source>This game&apos;s record cannot be read, so it cannot be replayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufzeichnung dieses Spiels kann nicht gelesen werden, daher kann es nicht wiedergegeben werden.</translation>
     </message>
     <message>
         <source>This game&apos;s board cannot be read, so it cannot be played again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielfeld dieses Spiels kann nicht gelesen werden, daher kann es nicht erneut gespielt werden.</translation>
     </message>
     <message>
         <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV exportieren</translation>
     </message>
     <message>
         <source>games.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>spiele.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -269,59 +269,59 @@
     <name>TReplayWindow</name>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>Bombs left</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Minen</translation>
     </message>
     <message>
         <source>Replay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabezeit</translation>
     </message>
     <message>
         <source>Replayed field</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergegebenes Spielfeld</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schritt</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>%1x</source>
-        <translation type="unfinished"></translation>
+        <translation>%1x</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abspielen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>
@@ -765,67 +765,67 @@
     </message>
     <message>
         <source>The field is too full for a board that logic alone can clear, so this one may need a guess.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld ist zu voll für ein Spielfeld, das sich allein mit Logik lösen lässt, daher muss hier eventuell geraten werden.</translation>
     </message>
     <message>
         <source>This is not a Dravolt board code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist kein Spielfeld-Code von Dravolt.</translation>
     </message>
     <message>
         <source>This board code was made by a newer version of Dravolt, which this one cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Spielfeld-Code stammt von einer neueren Version von Dravolt, die diese Version nicht lesen kann.</translation>
     </message>
     <message>
         <source>This board code is damaged: some of it was changed or lost in copying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Spielfeld-Code ist beschädigt: Ein Teil davon wurde beim Kopieren verändert oder ging verloren.</translation>
     </message>
     <message>
         <source>This board code holds a board that Dravolt cannot deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Spielfeld-Code enthält ein Spielfeld, das Dravolt nicht aufbauen kann.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf...</translation>
     </message>
     <message>
         <source>Copy Board Co&amp;de</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld-&amp;Code kopieren</translation>
     </message>
     <message>
         <source>Play Board from &amp;Code...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld aus Code s&amp;pielen...</translation>
     </message>
     <message>
         <source>Keep Game Histor&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Spie&amp;lverlauf aufzeichnen</translation>
     </message>
     <message>
         <source>There is no board to copy yet: its bombs are placed at the first uncovering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch kein Spielfeld zum Kopieren: Die Minen werden erst beim ersten Aufdecken gelegt.</translation>
     </message>
     <message>
         <source>Play Board from Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld aus Code spielen</translation>
     </message>
     <message>
         <source>&amp;Board code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld-&amp;Code:</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klassisch</translation>
     </message>
     <message>
         <source>&amp;Light</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hell</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dunkel</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Design</translation>
     </message>
 </context>
 <context>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -879,15 +879,15 @@
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Höhe</translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished">Breite</translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation type="unfinished">Minen</translation>
+        <translation>Minen</translation>
     </message>
 </context>
 </TS>

@@ -16,246 +16,246 @@
     <name>TAccessTexts</name>
     <message>
         <source>Bombs left</source>
-        <translation type="unfinished"></translation>
+        <translation>Minas restantes</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Tiempo</translation>
+        <translation>Tiempo</translation>
     </message>
 </context>
 <context>
     <name>TCellWords</name>
     <message>
         <source>covered</source>
-        <translation type="unfinished"></translation>
+        <translation>sin descubrir</translation>
     </message>
     <message>
         <source>flagged</source>
-        <translation type="unfinished"></translation>
+        <translation>con bandera</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>bomb</source>
-        <translation type="unfinished"></translation>
+        <translation>mina</translation>
     </message>
     <message>
         <source>wrong flag</source>
-        <translation type="unfinished"></translation>
+        <translation>bandera errónea</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1, columna %2</translation>
     </message>
 </context>
 <context>
     <name>TFieldAccessible</name>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida perdida</translation>
     </message>
     <message>
         <source>Won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida ganada en %1 segundos</translation>
     </message>
 </context>
 <context>
     <name>THistoryRoom</name>
     <message>
         <source>The game history %1 was damaged, so it has been renamed %2 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de partidas %1 estaba dañado, así que se ha renombrado como %2 y se ha empezado uno nuevo.</translation>
     </message>
     <message>
         <source>The game history %1 was written by a newer version of Dravolt, so this one neither shows nor records games in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de partidas %1 lo escribió una versión más reciente de Dravolt, así que esta no muestra ni registra partidas en él.</translation>
     </message>
     <message>
         <source>The game history %1 cannot be written in this folder, so no games are recorded until Dravolt starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de partidas %1 no se puede escribir en esta carpeta, así que no se registrarán partidas hasta que Dravolt vuelva a iniciarse.</translation>
     </message>
     <message>
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta partida no se pudo escribir en el historial de partidas %1, así que no se registrarán más partidas hasta que Dravolt vuelva a iniciarse.</translation>
     </message>
 </context>
 <context>
     <name>THistoryTable</name>
     <message>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>ganada</translation>
     </message>
     <message>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>perdida</translation>
     </message>
     <message>
         <source>abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>abandonada</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo (s)</translation>
     </message>
     <message>
         <source>3BV</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV</translation>
     </message>
     <message>
         <source>3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV/s</translation>
     </message>
     <message>
         <source>Efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Eficiencia</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
 </context>
 <context>
     <name>THistoryWindow</name>
     <message>
         <source>no guessing</source>
-        <translation type="unfinished"></translation>
+        <translation>sin adivinar</translation>
     </message>
     <message>
         <source>corner to corner</source>
-        <translation type="unfinished"></translation>
+        <translation>esquina a esquina</translation>
     </message>
     <message>
         <source>boards from codes</source>
-        <translation type="unfinished"></translation>
+        <translation>tableros desde código</translation>
     </message>
     <message>
         <source>normal</source>
-        <translation type="unfinished"></translation>
+        <translation>normal</translation>
     </message>
     <message>
         <source>%1 x %2, %3 bombs, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2, %3 minas, %4</translation>
     </message>
     <message>
         <source>Game History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de partidas</translation>
     </message>
     <message>
         <source>Size and mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño y modo</translation>
     </message>
     <message>
         <source>&amp;Size and mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño y modo:</translation>
     </message>
     <message>
         <source>Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas:</translation>
     </message>
     <message>
         <source>Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victorias:</translation>
     </message>
     <message>
         <source>Win rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de victorias:</translation>
     </message>
     <message>
         <source>Best time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor tiempo:</translation>
     </message>
     <message>
         <source>Best 3BV/s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor 3BV/s:</translation>
     </message>
     <message>
         <source>Average time of wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo medio de las victorias:</translation>
     </message>
     <message>
         <source>Current winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha de victorias actual:</translation>
     </message>
     <message>
         <source>Longest winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha de victorias más larga:</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Winning times and 3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de las victorias y 3BV/s</translation>
     </message>
     <message>
         <source>&amp;Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproducir</translation>
     </message>
     <message>
         <source>&amp;Play This Board Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar de nuevo este tablero</translation>
     </message>
     <message>
         <source>&amp;Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar como CSV...</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Wins of this size and mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Victorias de este tamaño y modo</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo (s)</translation>
     </message>
     <message>
         <source>3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV/s</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoria</translation>
     </message>
     <message>
         <source>This game&apos;s record cannot be read, so it cannot be replayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el registro de esta partida, así que no se puede reproducir.</translation>
     </message>
     <message>
         <source>This game&apos;s board cannot be read, so it cannot be played again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el tablero de esta partida, así que no se puede volver a jugar.</translation>
     </message>
     <message>
         <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como CSV</translation>
     </message>
     <message>
         <source>games.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>partidas.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1.</translation>
     </message>
 </context>
 <context>
@@ -269,59 +269,59 @@
     <name>TReplayWindow</name>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición</translation>
     </message>
     <message>
         <source>Bombs left</source>
-        <translation type="unfinished"></translation>
+        <translation>Minas restantes</translation>
     </message>
     <message>
         <source>Replay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de la repetición</translation>
     </message>
     <message>
         <source>Replayed field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de la repetición</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;so</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>%1x</source>
-        <translation type="unfinished"></translation>
+        <translation>%1x</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproducir</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
 </context>
 <context>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation>&amp;Manual</translation>
+        <translation>&amp;Manual de usuario</translation>
     </message>
     <message>
         <source>&amp;About...</source>
@@ -765,67 +765,67 @@
     </message>
     <message>
         <source>The field is too full for a board that logic alone can clear, so this one may need a guess.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo está demasiado lleno para un tablero que pueda despejarse solo con lógica, así que este quizá obligue a adivinar.</translation>
     </message>
     <message>
         <source>This is not a Dravolt board code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es un código de tablero de Dravolt.</translation>
     </message>
     <message>
         <source>This board code was made by a newer version of Dravolt, which this one cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este código de tablero lo creó una versión más reciente de Dravolt, que esta no puede leer.</translation>
     </message>
     <message>
         <source>This board code is damaged: some of it was changed or lost in copying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este código de tablero está dañado: una parte se modificó o se perdió al copiarlo.</translation>
     </message>
     <message>
         <source>This board code holds a board that Dravolt cannot deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este código de tablero contiene un tablero que Dravolt no puede preparar.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial...</translation>
     </message>
     <message>
         <source>Copy Board Co&amp;de</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar código del tablero</translation>
     </message>
     <message>
         <source>Play Board from &amp;Code...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar tablero desde código...</translation>
     </message>
     <message>
         <source>Keep Game Histor&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;historial de partidas</translation>
     </message>
     <message>
         <source>There is no board to copy yet: its bombs are placed at the first uncovering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay tablero que copiar: sus minas se colocan al descubrir la primera casilla.</translation>
     </message>
     <message>
         <source>Play Board from Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar tablero desde código</translation>
     </message>
     <message>
         <source>&amp;Board code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Código del tablero:</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clásico</translation>
     </message>
     <message>
         <source>&amp;Light</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;laro</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oscuro</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;specto</translation>
     </message>
 </context>
 <context>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
 </context>
 <context>
@@ -879,15 +879,15 @@
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Alto</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished">Ancho</translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation type="unfinished">Minas</translation>
+        <translation>Minas</translation>
     </message>
 </context>
 </TS>

@@ -16,246 +16,246 @@
     <name>TAccessTexts</name>
     <message>
         <source>Bombs left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mines restantes</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Temps</translation>
+        <translation>Temps</translation>
     </message>
 </context>
 <context>
     <name>TCellWords</name>
     <message>
         <source>covered</source>
-        <translation type="unfinished"></translation>
+        <translation>non découverte</translation>
     </message>
     <message>
         <source>flagged</source>
-        <translation type="unfinished"></translation>
+        <translation>marquée d&apos;un drapeau</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>bomb</source>
-        <translation type="unfinished"></translation>
+        <translation>mine</translation>
     </message>
     <message>
         <source>wrong flag</source>
-        <translation type="unfinished"></translation>
+        <translation>drapeau erroné</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
 </context>
 <context>
     <name>TFieldAccessible</name>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie perdue</translation>
     </message>
     <message>
         <source>Won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie gagnée en %1 secondes</translation>
     </message>
 </context>
 <context>
     <name>THistoryRoom</name>
     <message>
         <source>The game history %1 was damaged, so it has been renamed %2 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des parties %1 était endommagé : il a été renommé %2 et un nouvel historique a été commencé.</translation>
     </message>
     <message>
         <source>The game history %1 was written by a newer version of Dravolt, so this one neither shows nor records games in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des parties %1 a été écrit par une version plus récente de Dravolt : celle-ci n&apos;y affiche ni n&apos;y enregistre aucune partie.</translation>
     </message>
     <message>
         <source>The game history %1 cannot be written in this folder, so no games are recorded until Dravolt starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des parties %1 ne peut pas être écrit dans ce dossier : aucune partie ne sera enregistrée avant le prochain démarrage de Dravolt.</translation>
     </message>
     <message>
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette partie n&apos;a pas pu être écrite dans l&apos;historique des parties %1 : plus aucune partie ne sera enregistrée avant le prochain démarrage de Dravolt.</translation>
     </message>
 </context>
 <context>
     <name>THistoryTable</name>
     <message>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>gagnée</translation>
     </message>
     <message>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>perdue</translation>
     </message>
     <message>
         <source>abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>abandonnée</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps (s)</translation>
     </message>
     <message>
         <source>3BV</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV</translation>
     </message>
     <message>
         <source>3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV/s</translation>
     </message>
     <message>
         <source>Efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Efficacité</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
 </context>
 <context>
     <name>THistoryWindow</name>
     <message>
         <source>no guessing</source>
-        <translation type="unfinished"></translation>
+        <translation>sans deviner</translation>
     </message>
     <message>
         <source>corner to corner</source>
-        <translation type="unfinished"></translation>
+        <translation>coin à coin</translation>
     </message>
     <message>
         <source>boards from codes</source>
-        <translation type="unfinished"></translation>
+        <translation>grilles depuis un code</translation>
     </message>
     <message>
         <source>normal</source>
-        <translation type="unfinished"></translation>
+        <translation>normal</translation>
     </message>
     <message>
         <source>%1 x %2, %3 bombs, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2, %3 mines, %4</translation>
     </message>
     <message>
         <source>Game History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des parties</translation>
     </message>
     <message>
         <source>Size and mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille et mode</translation>
     </message>
     <message>
         <source>&amp;Size and mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille et mode :</translation>
     </message>
     <message>
         <source>Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties :</translation>
     </message>
     <message>
         <source>Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires :</translation>
     </message>
     <message>
         <source>Win rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de victoire :</translation>
     </message>
     <message>
         <source>Best time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur temps :</translation>
     </message>
     <message>
         <source>Best 3BV/s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur 3BV/s :</translation>
     </message>
     <message>
         <source>Average time of wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps moyen des victoires :</translation>
     </message>
     <message>
         <source>Current winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Série de victoires en cours :</translation>
     </message>
     <message>
         <source>Longest winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus longue série de victoires :</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties</translation>
     </message>
     <message>
         <source>Winning times and 3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps des victoires et 3BV/s</translation>
     </message>
     <message>
         <source>&amp;Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revoir</translation>
     </message>
     <message>
         <source>&amp;Play This Board Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;jouer cette grille</translation>
     </message>
     <message>
         <source>&amp;Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter en CSV...</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Wins of this size and mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires de cette taille et de ce mode</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps (s)</translation>
     </message>
     <message>
         <source>3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV/s</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoire</translation>
     </message>
     <message>
         <source>This game&apos;s record cannot be read, so it cannot be replayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement de cette partie est illisible : elle ne peut pas être revue.</translation>
     </message>
     <message>
         <source>This game&apos;s board cannot be read, so it cannot be played again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille de cette partie est illisible : elle ne peut pas être rejouée.</translation>
     </message>
     <message>
         <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>games.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>parties.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
 </context>
 <context>
@@ -269,59 +269,59 @@
     <name>TReplayWindow</name>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Revoir la partie</translation>
     </message>
     <message>
         <source>Bombs left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mines restantes</translation>
     </message>
     <message>
         <source>Replay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de la partie revue</translation>
     </message>
     <message>
         <source>Replayed field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ de la partie revue</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avancer</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancer</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>%1x</source>
-        <translation type="unfinished"></translation>
+        <translation>%1x</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecture</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
 </context>
 <context>
@@ -765,67 +765,67 @@
     </message>
     <message>
         <source>The field is too full for a board that logic alone can clear, so this one may need a guess.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ est trop rempli pour une grille que la logique seule peut résoudre : celle-ci demandera peut-être de deviner.</translation>
     </message>
     <message>
         <source>This is not a Dravolt board code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un code de grille Dravolt.</translation>
     </message>
     <message>
         <source>This board code was made by a newer version of Dravolt, which this one cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code de grille a été créé par une version plus récente de Dravolt, que celle-ci ne sait pas lire.</translation>
     </message>
     <message>
         <source>This board code is damaged: some of it was changed or lost in copying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code de grille est endommagé : une partie a été modifiée ou perdue lors de la copie.</translation>
     </message>
     <message>
         <source>This board code holds a board that Dravolt cannot deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code de grille contient une grille que Dravolt ne peut pas mettre en place.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique...</translation>
     </message>
     <message>
         <source>Copy Board Co&amp;de</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le code de la grille</translation>
     </message>
     <message>
         <source>Play Board from &amp;Code...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer une grille depuis un code...</translation>
     </message>
     <message>
         <source>Keep Game Histor&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver l&apos;&amp;historique des parties</translation>
     </message>
     <message>
         <source>There is no board to copy yet: its bombs are placed at the first uncovering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas encore de grille à copier : ses mines sont placées à la première case découverte.</translation>
     </message>
     <message>
         <source>Play Board from Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer une grille depuis un code</translation>
     </message>
     <message>
         <source>&amp;Board code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code de la grille :</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classique</translation>
     </message>
     <message>
         <source>&amp;Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Cl&amp;air</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sombre</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Thème</translation>
     </message>
 </context>
 <context>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>
@@ -879,15 +879,15 @@
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Hauteur</translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished">Largeur</translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation type="unfinished">Mines</translation>
+        <translation>Mines</translation>
     </message>
 </context>
 </TS>

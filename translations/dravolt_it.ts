@@ -16,246 +16,246 @@
     <name>TAccessTexts</name>
     <message>
         <source>Bombs left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mine rimaste</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Tempo</translation>
+        <translation>Tempo</translation>
     </message>
 </context>
 <context>
     <name>TCellWords</name>
     <message>
         <source>covered</source>
-        <translation type="unfinished"></translation>
+        <translation>non scoperta</translation>
     </message>
     <message>
         <source>flagged</source>
-        <translation type="unfinished"></translation>
+        <translation>con bandierina</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vuota</translation>
     </message>
     <message>
         <source>bomb</source>
-        <translation type="unfinished"></translation>
+        <translation>mina</translation>
     </message>
     <message>
         <source>wrong flag</source>
-        <translation type="unfinished"></translation>
+        <translation>bandierina sbagliata</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1, colonna %2</translation>
     </message>
 </context>
 <context>
     <name>TFieldAccessible</name>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita persa</translation>
     </message>
     <message>
         <source>Won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita vinta in %1 secondi</translation>
     </message>
 </context>
 <context>
     <name>THistoryRoom</name>
     <message>
         <source>The game history %1 was damaged, so it has been renamed %2 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cronologia delle partite %1 era danneggiata, quindi è stata rinominata %2 e ne è stata iniziata una nuova.</translation>
     </message>
     <message>
         <source>The game history %1 was written by a newer version of Dravolt, so this one neither shows nor records games in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cronologia delle partite %1 è stata scritta da una versione più recente di Dravolt, quindi questa non vi mostra né vi registra partite.</translation>
     </message>
     <message>
         <source>The game history %1 cannot be written in this folder, so no games are recorded until Dravolt starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cronologia delle partite %1 non può essere scritta in questa cartella, quindi nessuna partita verrà registrata fino al prossimo avvio di Dravolt.</translation>
     </message>
     <message>
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere questa partita nella cronologia delle partite %1, quindi non verranno registrate altre partite fino al prossimo avvio di Dravolt.</translation>
     </message>
 </context>
 <context>
     <name>THistoryTable</name>
     <message>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>vinta</translation>
     </message>
     <message>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>persa</translation>
     </message>
     <message>
         <source>abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>abbandonata</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (s)</translation>
     </message>
     <message>
         <source>3BV</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV</translation>
     </message>
     <message>
         <source>3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV/s</translation>
     </message>
     <message>
         <source>Efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Efficienza</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato</translation>
     </message>
 </context>
 <context>
     <name>THistoryWindow</name>
     <message>
         <source>no guessing</source>
-        <translation type="unfinished"></translation>
+        <translation>senza indovinare</translation>
     </message>
     <message>
         <source>corner to corner</source>
-        <translation type="unfinished"></translation>
+        <translation>da angolo ad angolo</translation>
     </message>
     <message>
         <source>boards from codes</source>
-        <translation type="unfinished"></translation>
+        <translation>schemi da codice</translation>
     </message>
     <message>
         <source>normal</source>
-        <translation type="unfinished"></translation>
+        <translation>normale</translation>
     </message>
     <message>
         <source>%1 x %2, %3 bombs, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2, %3 mine, %4</translation>
     </message>
     <message>
         <source>Game History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia delle partite</translation>
     </message>
     <message>
         <source>Size and mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni e modalità</translation>
     </message>
     <message>
         <source>&amp;Size and mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dimensioni e modalità:</translation>
     </message>
     <message>
         <source>Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partite:</translation>
     </message>
     <message>
         <source>Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vittorie:</translation>
     </message>
     <message>
         <source>Win rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentuale di vittorie:</translation>
     </message>
     <message>
         <source>Best time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Miglior tempo:</translation>
     </message>
     <message>
         <source>Best 3BV/s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Miglior 3BV/s:</translation>
     </message>
     <message>
         <source>Average time of wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo medio delle vittorie:</translation>
     </message>
     <message>
         <source>Current winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie di vittorie attuale:</translation>
     </message>
     <message>
         <source>Longest winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie di vittorie più lunga:</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Partite</translation>
     </message>
     <message>
         <source>Winning times and 3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi delle vittorie e 3BV/s</translation>
     </message>
     <message>
         <source>&amp;Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rivedi</translation>
     </message>
     <message>
         <source>&amp;Play This Board Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioca di nuovo questo schema</translation>
     </message>
     <message>
         <source>&amp;Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;sporta come CSV...</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Wins of this size and mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Vittorie con queste dimensioni e modalità</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (s)</translation>
     </message>
     <message>
         <source>3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV/s</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Vittoria</translation>
     </message>
     <message>
         <source>This game&apos;s record cannot be read, so it cannot be replayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione di questa partita non può essere letta, quindi non può essere rivista.</translation>
     </message>
     <message>
         <source>This game&apos;s board cannot be read, so it cannot be played again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schema di questa partita non può essere letto, quindi non può essere giocato di nuovo.</translation>
     </message>
     <message>
         <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come CSV</translation>
     </message>
     <message>
         <source>games.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>partite.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1.</translation>
     </message>
 </context>
 <context>
@@ -269,59 +269,59 @@
     <name>TReplayWindow</name>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Rivedi la partita</translation>
     </message>
     <message>
         <source>Bombs left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mine rimaste</translation>
     </message>
     <message>
         <source>Replay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo della partita rivista</translation>
     </message>
     <message>
         <source>Replayed field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo della partita rivista</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avanza</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanza</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>%1x</source>
-        <translation type="unfinished"></translation>
+        <translation>%1x</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosse</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riproduci</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
 </context>
 <context>
@@ -765,67 +765,67 @@
     </message>
     <message>
         <source>The field is too full for a board that logic alone can clear, so this one may need a guess.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo è troppo pieno per uno schema risolvibile con la sola logica, quindi questo potrebbe richiedere di tirare a indovinare.</translation>
     </message>
     <message>
         <source>This is not a Dravolt board code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo non è un codice di schema di Dravolt.</translation>
     </message>
     <message>
         <source>This board code was made by a newer version of Dravolt, which this one cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo codice di schema è stato creato da una versione più recente di Dravolt, che questa non sa leggere.</translation>
     </message>
     <message>
         <source>This board code is damaged: some of it was changed or lost in copying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo codice di schema è danneggiato: una parte è stata modificata o persa durante la copia.</translation>
     </message>
     <message>
         <source>This board code holds a board that Dravolt cannot deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo codice di schema contiene uno schema che Dravolt non può preparare.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ronologia...</translation>
     </message>
     <message>
         <source>Copy Board Co&amp;de</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia il c&amp;odice dello schema</translation>
     </message>
     <message>
         <source>Play Board from &amp;Code...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioca uno schema da codice...</translation>
     </message>
     <message>
         <source>Keep Game Histor&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserva la cron&amp;ologia delle partite</translation>
     </message>
     <message>
         <source>There is no board to copy yet: its bombs are placed at the first uncovering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è ancora uno schema da copiare: le sue mine vengono piazzate alla prima casella scoperta.</translation>
     </message>
     <message>
         <source>Play Board from Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca uno schema da codice</translation>
     </message>
     <message>
         <source>&amp;Board code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Codice dello schema:</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classico</translation>
     </message>
     <message>
         <source>&amp;Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Ch&amp;iaro</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scuro</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ema</translation>
     </message>
 </context>
 <context>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
 </context>
 <context>
@@ -879,15 +879,15 @@
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Altezza</translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished">Larghezza</translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation type="unfinished">Mine</translation>
+        <translation>Mine</translation>
     </message>
 </context>
 </TS>
