@@ -16,246 +16,246 @@
     <name>TAccessTexts</name>
     <message>
         <source>Bombs left</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbývá min</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Čas</translation>
+        <translation>Čas</translation>
     </message>
 </context>
 <context>
     <name>TCellWords</name>
     <message>
         <source>covered</source>
-        <translation type="unfinished"></translation>
+        <translation>zakryté</translation>
     </message>
     <message>
         <source>flagged</source>
-        <translation type="unfinished"></translation>
+        <translation>s vlajkou</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>otazník</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>prázdné</translation>
     </message>
     <message>
         <source>bomb</source>
-        <translation type="unfinished"></translation>
+        <translation>mina</translation>
     </message>
     <message>
         <source>wrong flag</source>
-        <translation type="unfinished"></translation>
+        <translation>chybná vlajka</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>řádek %1, sloupec %2</translation>
     </message>
 </context>
 <context>
     <name>TFieldAccessible</name>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Prohra</translation>
     </message>
     <message>
         <source>Won in %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Výhra, čas v sekundách: %1</translation>
     </message>
 </context>
 <context>
     <name>THistoryRoom</name>
     <message>
         <source>The game history %1 was damaged, so it has been renamed %2 and a new one started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historie her %1 byla poškozená, proto byla přejmenována na %2 a byla založena nová.</translation>
     </message>
     <message>
         <source>The game history %1 was written by a newer version of Dravolt, so this one neither shows nor records games in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historii her %1 zapsala novější verze Dravoltu, proto v ní tato verze hry nezobrazuje ani nezaznamenává.</translation>
     </message>
     <message>
         <source>The game history %1 cannot be written in this folder, so no games are recorded until Dravolt starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historii her %1 nelze v této složce zapisovat, proto se hry až do příštího spuštění Dravoltu nezaznamenávají.</translation>
     </message>
     <message>
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuto hru nebylo možné zapsat do historie her %1, proto se až do příštího spuštění Dravoltu další hry nezaznamenají.</translation>
     </message>
 </context>
 <context>
     <name>THistoryTable</name>
     <message>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>výhra</translation>
     </message>
     <message>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>prohra</translation>
     </message>
     <message>
         <source>abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>nedohráno</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončeno</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas (s)</translation>
     </message>
     <message>
         <source>3BV</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV</translation>
     </message>
     <message>
         <source>3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV/s</translation>
     </message>
     <message>
         <source>Efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Efektivita</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek</translation>
     </message>
 </context>
 <context>
     <name>THistoryWindow</name>
     <message>
         <source>no guessing</source>
-        <translation type="unfinished"></translation>
+        <translation>bez hádání</translation>
     </message>
     <message>
         <source>corner to corner</source>
-        <translation type="unfinished"></translation>
+        <translation>z rohu do rohu</translation>
     </message>
     <message>
         <source>boards from codes</source>
-        <translation type="unfinished"></translation>
+        <translation>rozložení z kódů</translation>
     </message>
     <message>
         <source>normal</source>
-        <translation type="unfinished"></translation>
+        <translation>normální</translation>
     </message>
     <message>
         <source>%1 x %2, %3 bombs, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2, min: %3, %4</translation>
     </message>
     <message>
         <source>Game History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historie her</translation>
     </message>
     <message>
         <source>Size and mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost a režim</translation>
     </message>
     <message>
         <source>&amp;Size and mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velikost a režim:</translation>
     </message>
     <message>
         <source>Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hry:</translation>
     </message>
     <message>
         <source>Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Výhry:</translation>
     </message>
     <message>
         <source>Win rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Podíl výher:</translation>
     </message>
     <message>
         <source>Best time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší čas:</translation>
     </message>
     <message>
         <source>Best 3BV/s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší 3BV/s:</translation>
     </message>
     <message>
         <source>Average time of wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Průměrný čas výher:</translation>
     </message>
     <message>
         <source>Current winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální série výher:</translation>
     </message>
     <message>
         <source>Longest winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejdelší série výher:</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Hry</translation>
     </message>
     <message>
         <source>Winning times and 3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Časy výher a 3BV/s</translation>
     </message>
     <message>
         <source>&amp;Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Přehrát</translation>
     </message>
     <message>
         <source>&amp;Play This Board Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Hrát toto rozložení &amp;znovu</translation>
     </message>
     <message>
         <source>&amp;Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportovat do CSV...</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>není</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Wins of this size and mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Výhry v této velikosti a režimu</translation>
     </message>
     <message>
         <source>Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas (s)</translation>
     </message>
     <message>
         <source>3BV/s</source>
-        <translation type="unfinished"></translation>
+        <translation>3BV/s</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Výhra</translation>
     </message>
     <message>
         <source>This game&apos;s record cannot be read, so it cannot be replayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam této hry nelze přečíst, proto ji nelze přehrát.</translation>
     </message>
     <message>
         <source>This game&apos;s board cannot be read, so it cannot be played again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozložení této hry nelze přečíst, proto ji nelze hrát znovu.</translation>
     </message>
     <message>
         <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportovat do CSV</translation>
     </message>
     <message>
         <source>games.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>hry.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory CSV (*.csv)</translation>
     </message>
     <message>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 nelze zapsat.</translation>
     </message>
 </context>
 <context>
@@ -269,59 +269,59 @@
     <name>TReplayWindow</name>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrávání</translation>
     </message>
     <message>
         <source>Bombs left</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbývá min</translation>
     </message>
     <message>
         <source>Replay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas přehrávání</translation>
     </message>
     <message>
         <source>Replayed field</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrávané pole</translation>
     </message>
     <message>
         <source>S&amp;tep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Krok</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Krok</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost</translation>
     </message>
     <message>
         <source>%1x</source>
-        <translation type="unfinished"></translation>
+        <translation>%1×</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Tahy</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pozastavit</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Přehrát</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrát</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek</translation>
     </message>
 </context>
 <context>
@@ -765,67 +765,67 @@
     </message>
     <message>
         <source>The field is too full for a board that logic alone can clear, so this one may need a guess.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole je příliš zaplněné na rozložení řešitelné samotnou logikou, proto tu možná bude nutné hádat.</translation>
     </message>
     <message>
         <source>This is not a Dravolt board code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto není kód rozložení Dravoltu.</translation>
     </message>
     <message>
         <source>This board code was made by a newer version of Dravolt, which this one cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento kód rozložení vytvořila novější verze Dravoltu, kterou tato verze neumí přečíst.</translation>
     </message>
     <message>
         <source>This board code is damaged: some of it was changed or lost in copying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento kód rozložení je poškozený: jeho část se při kopírování změnila nebo ztratila.</translation>
     </message>
     <message>
         <source>This board code holds a board that Dravolt cannot deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento kód rozložení obsahuje rozložení, které Dravolt neumí rozdat.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historie...</translation>
     </message>
     <message>
         <source>Copy Board Co&amp;de</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat kód &amp;rozložení</translation>
     </message>
     <message>
         <source>Play Board from &amp;Code...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hrát rozložení z kó&amp;du...</translation>
     </message>
     <message>
         <source>Keep Game Histor&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Uchovávat &amp;historii her</translation>
     </message>
     <message>
         <source>There is no board to copy yet: its bombs are placed at the first uncovering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím není co kopírovat: miny se rozmístí až při prvním odkrytí.</translation>
     </message>
     <message>
         <source>Play Board from Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Hrát rozložení z kódu</translation>
     </message>
     <message>
         <source>&amp;Board code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kód rozložení:</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klasický</translation>
     </message>
     <message>
         <source>&amp;Light</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Světlý</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tmavý</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;tiv</translation>
     </message>
 </context>
 <context>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Jméno</translation>
+        <translation>Jméno</translation>
     </message>
 </context>
 <context>
@@ -879,15 +879,15 @@
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished">Výška</translation>
+        <translation>Výška</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished">Šířka</translation>
+        <translation>Šířka</translation>
     </message>
     <message>
         <source>Bombs</source>
-        <translation type="unfinished">Miny</translation>
+        <translation>Miny</translation>
     </message>
 </context>
 </TS>
