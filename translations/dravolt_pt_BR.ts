@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>This board code holds a board that Dravolt cannot deal.</source>
-        <translation>Este código de tabuleiro contém um tabuleiro que o Dravolt não consegue distribuir.</translation>
+        <translation>Este código de tabuleiro contém um tabuleiro que o Dravolt não consegue montar.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
