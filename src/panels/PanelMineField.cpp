@@ -1,5 +1,6 @@
 #include "panels/PanelMineField.h"
 
+#include "render/CanvasImage.h"
 #include "render/Fonts.h"
 #include "render/Theme.h"
 #include "render/WinnerImage.h"
@@ -51,7 +52,7 @@ bool TPanelMineField::EnsureCanvas(double ratio)
     if (FCanvas.size() == size && FCanvasRatio == ratio)
         return false;
     // A new grid is always painted whole before anything else is drawn.
-    FCanvas = QImage(size, QImage::Format_RGB32);
+    FCanvas = NewCanvasImage(size);
     FCanvas.fill(FColors.Face);
     FCanvasRatio = ratio;
     return true;
