@@ -34,9 +34,12 @@ QString& Current()
 
 QStringList GameLanguages()
 {
+    // Filtered by hand: a name filter would compile a regular expression,
+    // which costs the start-up a library and its memory.
     QStringList languages;
-    for (const QString& file : QDir(kResourceFolder).entryList({"dravolt_*.qm"}, QDir::Files, QDir::Name))
-        languages << file.mid(8, file.size() - 8 - 3);
+    for (const QString& file : QDir(kResourceFolder).entryList(QDir::Files, QDir::Name))
+        if (file.startsWith(QLatin1String("dravolt_")) && file.endsWith(QLatin1String(".qm")))
+            languages << file.mid(8, file.size() - 8 - 3);
     return languages;
 }
 

@@ -1,13 +1,22 @@
 #include "render/WinnerImage.h"
 
+#include "render/DefaultWinPicture.h"
+
 #include <QPainter>
 #include <QRect>
 
 #include <cmath>
 
+const QImage& TWinnerImage::Picture() const
+{
+    if (FBuiltIn && FPicture.isNull())
+        FPicture = DefaultWinPicture();
+    return FPicture;
+}
+
 void TWinnerImage::Draw(QPainter& painter, const QRect& cellArea, double ratio) const
 {
-    if (!FVisible || FPicture.isNull() || cellArea.isEmpty())
+    if (!FVisible || cellArea.isEmpty() || Picture().isNull())
         return;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -10,9 +10,20 @@ class QRect;
 
 class TWinnerImage {
 public:
-    const QImage& Picture() const { return FPicture; }
-    void SetPicture(const QImage& picture) { FPicture = picture; }
-    void Clear() { FPicture = QImage(); }
+    const QImage& Picture() const;
+    void SetPicture(const QImage& picture)
+    {
+        FPicture = picture;
+        FBuiltIn = false;
+    }
+    // The program's own picture, decoded when it is first needed: most runs
+    // never show it.
+    void SetBuiltInPicture()
+    {
+        FPicture = QImage();
+        FBuiltIn = true;
+    }
+    void Clear() { SetPicture(QImage()); }
 
     bool Stretch() const { return FStretch; }
     void SetStretch(bool stretch) { FStretch = stretch; }
@@ -29,7 +40,8 @@ public:
     void Draw(QPainter& painter, const QRect& cellArea, double ratio = 1.0) const;
 
 private:
-    QImage FPicture;
+    mutable QImage FPicture;
+    bool FBuiltIn = false;
     bool FStretch = false;
     bool FVisible = false;
 };

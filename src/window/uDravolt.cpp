@@ -10,7 +10,6 @@
 #include "i18n/Translations.h"
 #include "panels/PanelMineField.h"
 #include "panels/PanelMineFieldAnimatedButtons.h"
-#include "render/DefaultWinPicture.h"
 #include "render/Fonts.h"
 #include "render/JpegImage.h"
 #include "settings/Filer.h"
@@ -42,8 +41,12 @@ std::string_view OnOff(bool on) { return on ? "1" : "0"; }
 TfrmDravolt::TfrmDravolt(TimeSource& time, QWidget* parent) : QMainWindow(parent), FTime(time)
 {
     setWindowTitle("Dravolt");
-    // The desktop's icon theme first, so that a theme can restyle it.
-    setWindowIcon(QIcon::fromTheme("org.dravolt.Dravolt", QIcon(":/icons/org.dravolt.Dravolt.svg")));
+    // Bitmaps of the icon at the sizes a title bar and a task switcher use:
+    // the drawing itself would load an SVG renderer at every start.
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(WindowFont());
@@ -54,7 +57,6 @@ TfrmDravolt::TfrmDravolt(TimeSource& time, QWidget* parent) : QMainWindow(parent
     CreatePanels();
     InstallAccessibility(lblCounter, lblTimer);
     CreateHistoryMenus();
-    imgHolder = DefaultWinPicture();
 
     timClock.setInterval(1000);
     connect(&timClock, &QTimer::timeout, this, &TfrmDravolt::timClockTimer);
@@ -182,7 +184,7 @@ void TfrmDravolt::ApplyBackground()
             BackgroundChoice = kBackgroundDefault;
     }
     if (SameText(BackgroundChoice, kBackgroundDefault))
-        imgWinner.SetPicture(imgHolder);
+        imgWinner.SetBuiltInPicture();
     imgWinner.SetStretch(StretchBackground);
 }
 

@@ -162,7 +162,6 @@ public:
     QWidget* pnlSpace = nullptr;
     QWidget* pnlDebug = nullptr;
     QPlainTextEdit* mem = nullptr;
-    QImage imgHolder;      // the built-in win picture
     TWinnerImage imgWinner; // the picture shown at a win, drawn by the active panel
     QTimer timClock;
     QTimer timPaintDelayer;

@@ -3,6 +3,7 @@
 #include "window/WindowTestSupport.h"
 
 #include "dialogs/uBackground.h"
+#include "render/DefaultWinPicture.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -87,7 +88,7 @@ TEST_F(BackgroundTest, DefaultPictureIsCentredBehindTheOpenCells)
     ASSERT_TRUE(Start());
     WinAndWaitForThePicture();
     // 300 x 150 centred in the 160 x 48 cell area: the middle of the picture.
-    const QImage& expected = window->imgHolder;
+    const QImage expected = DefaultWinPicture();
     const QPoint inCell(3 + 16 * 5 + 6, 3 + 16 + 7);
     const QPoint inPicture(inCell.x() - 3 + (300 - 160) / 2, inCell.y() - 3 + (150 - 48) / 2);
     EXPECT_TRUE(Near(CanvasAt(inCell.x(), inCell.y()), expected.pixelColor(inPicture)));

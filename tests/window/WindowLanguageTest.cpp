@@ -154,7 +154,7 @@ TEST_F(LanguageFixture, EnglishShowsEveryMenuAtTheNarrowestField)
     ExpectEveryMenuShown();
     ExpectManual(QString());
     EXPECT_EQ(ManualPath(QString()), ":/manual/manual.html");
-    EXPECT_FALSE(window->windowIcon().pixmap(32).isNull()) << "the bundled icon, where the theme has none";
+    EXPECT_FALSE(window->windowIcon().pixmap(32).isNull()) << "the bundled icon";
 }
 
 TEST_F(LanguageFixture, EveryLanguageTranslatesTheMenusWithDistinctAccelerators)
