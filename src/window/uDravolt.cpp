@@ -101,7 +101,7 @@ bool TfrmDravolt::FormCreate()
     }
     ReadINI();
     if (FDebug) {
-        pnlDebug->show();
+        ShowDebugLog();
         DebugLog("Debug running");
     }
     UpdateZoom(); // with the field's size and the debug panel settled
@@ -157,7 +157,7 @@ void TfrmDravolt::ReadINI()
 
 void TfrmDravolt::DebugLog(const QString& message)
 {
-    if (!FDebug)
+    if (!FDebug || !mem)
         return;
     const QString stamp = QTime::currentTime().toString("mm:ss:zzz");
     QTextCursor cursor(mem->document());

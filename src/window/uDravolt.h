@@ -223,6 +223,8 @@ private:
     void RealignPanels();
     void CreateMenus();
     void CreatePanels();
+    void ShowDebugLog();
+    bool DebugLogShown() const { return pnlDebug && pnlDebug->isVisibleTo(this); }
     void CreateHistoryMenus();
     void WatchPlay(TMineField& panel); // a new panel's play goes to the history
     void ReadHistorySetting();

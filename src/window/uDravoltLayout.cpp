@@ -191,13 +191,21 @@ void TfrmDravolt::CreatePanels()
 
     pnlSpace = new QWidget(pnlMain);
     pnlSpace->setObjectName("pnlSpace");
-    pnlDebug = new QWidget(pnlMain);
-    pnlDebug->setObjectName("pnlDebug");
-    pnlDebug->hide();
-    mem = new QPlainTextEdit(pnlDebug);
-    mem->setObjectName("mem");
-    mem->setGeometry(80, 5, 224, 100);
-    mem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void TfrmDravolt::ShowDebugLog()
+{
+    // Made only for a run with debug on: a text editor costs every other
+    // start-up a good part of its time.
+    if (!pnlDebug) {
+        pnlDebug = new QWidget(pnlMain);
+        pnlDebug->setObjectName("pnlDebug");
+        mem = new QPlainTextEdit(pnlDebug);
+        mem->setObjectName("mem");
+        mem->setGeometry(80, 5, 224, 100);
+        mem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
+    pnlDebug->show();
 }
 
 void TfrmDravolt::RealignPanels()
@@ -215,7 +223,7 @@ void TfrmDravolt::RealignPanels()
     pnlSpace->setGeometry(inset, inset + kTopHeight, width, kSpaceHeight);
     const int fieldTop = inset + kTopHeight + kSpaceHeight;
     int fieldBottom = pnlMain->height() - inset;
-    if (pnlDebug->isVisibleTo(this)) {
+    if (DebugLogShown()) {
         fieldBottom -= kDebugHeight;
         pnlDebug->setGeometry(inset, fieldBottom, width, kDebugHeight);
         mem->setGeometry(0, 0, width, kDebugHeight);
@@ -242,7 +250,7 @@ QSize TfrmDravolt::ClientSizeFor(int cellWidth, int cellHeight) const
     const int frames = 2 * kMainBevel + 2 * kMainBorder;
     const int width = cellWidth * FField->SlotsAcross() + 2 * kFieldBevel + frames;
     const int height = cellHeight * FField->SlotsDown() + 2 * kFieldBevel +
-                       (pnlDebug->isVisibleTo(this) ? kDebugHeight : 0) + frames + kSpaceHeight + kTopHeight + extra;
+                       (DebugLogShown() ? kDebugHeight : 0) + frames + kSpaceHeight + kTopHeight + extra;
     return {width, height};
 }
 
