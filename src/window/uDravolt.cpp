@@ -12,13 +12,13 @@
 #include "panels/PanelMineFieldAnimatedButtons.h"
 #include "render/Fonts.h"
 #include "render/JpegImage.h"
+#include "render/ProgramIcon.h"
 #include "settings/Filer.h"
 #include "settings/SettingsReader.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -41,12 +41,7 @@ std::string_view OnOff(bool on) { return on ? "1" : "0"; }
 TfrmDravolt::TfrmDravolt(TimeSource& time, QWidget* parent) : QMainWindow(parent), FTime(time)
 {
     setWindowTitle("Dravolt");
-    // Bitmaps of the icon at the sizes a title bar and a task switcher use:
-    // the drawing itself would load an SVG renderer at every start.
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(WindowFont());
