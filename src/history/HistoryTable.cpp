@@ -24,7 +24,10 @@ double SortValue(const TGameRow& row, int column)
 
 } // namespace
 
-QString THistoryTable::TimeText(std::int64_t millis) { return QString::number(static_cast<double>(millis) / 1000.0, 'f', 3); }
+QString THistoryTable::TimeText(std::int64_t millis, const QLocale& numbers)
+{
+    return numbers.toString(static_cast<double>(millis) / 1000.0, 'f', 3);
+}
 
 QString THistoryTable::ResultText(const std::string& result)
 {
@@ -66,10 +69,10 @@ QVariant THistoryTable::data(const QModelIndex& index, int role) const
         return {};
     switch (index.column()) {
     case Ended: return QString::fromStdString(row->EndedAt).replace('T', ' ');
-    case Time: return TimeText(row->Millis);
+    case Time: return TimeText(row->Millis, FNumbers);
     case Bbbv: return QStringLiteral("%1/%2").arg(row->BbbvDone).arg(row->Bbbv);
-    case BbbvPerSecond: return QString::number(row->BbbvPerSecond(), 'f', 2);
-    case Efficiency: return QStringLiteral("%1 %").arg(::Efficiency(row->BbbvDone, row->Clicks()), 0, 'f', 0);
+    case BbbvPerSecond: return FNumbers.toString(row->BbbvPerSecond(), 'f', 2);
+    case Efficiency: return FNumbers.toString(::Efficiency(row->BbbvDone, row->Clicks()), 'f', 0) + QStringLiteral(" %");
     case Result: return ResultText(row->Result);
     default: return {};
     }

@@ -5,6 +5,7 @@
 #include "history/HistoryRoom.h"
 #include "history/HistoryTable.h"
 #include "history/ReplayWindow.h"
+#include "i18n/Translations.h"
 
 #include <QChart>
 #include <QChartView>
@@ -121,13 +122,14 @@ void THistoryWindow::ShowKind(int index)
                 FShown.push_back(&row);
     const TFigures f = FiguresOf(FShown);
     const QString none = tr("none");
+    const QLocale numbers = CurrentNumberLocale();
     const QString values[] = {
         QString::number(f.Games),
         QString::number(f.Wins),
-        QStringLiteral("%1 %").arg(f.WinRate, 0, 'f', 1),
-        f.BestMillis > 0 ? tr("%1 s").arg(THistoryTable::TimeText(f.BestMillis)) : none,
-        f.Wins > 0 ? QString::number(f.BestBbbvPerSecond, 'f', 2) : none,
-        f.Wins > 0 ? tr("%1 s").arg(f.AverageWinMillis / 1000.0, 0, 'f', 3) : none,
+        numbers.toString(f.WinRate, 'f', 1) + QStringLiteral(" %"),
+        f.BestMillis > 0 ? tr("%1 s").arg(THistoryTable::TimeText(f.BestMillis, numbers)) : none,
+        f.Wins > 0 ? numbers.toString(f.BestBbbvPerSecond, 'f', 2) : none,
+        f.Wins > 0 ? tr("%1 s").arg(numbers.toString(f.AverageWinMillis / 1000.0, 'f', 3)) : none,
         QString::number(f.CurrentStreak),
         QString::number(f.LongestStreak),
     };
@@ -196,6 +198,11 @@ void THistoryWindow::UpdateChart(const std::vector<const TGameRow*>& games)
 QChart* THistoryWindow::NewChart()
 {
     auto* chart = new QChart;
+    // English keeps the axes' own number format.
+    if (!CurrentLanguage().isEmpty()) {
+        chart->setLocale(CurrentNumberLocale());
+        chart->setLocalizeNumbers(true);
+    }
     FTimeSeries = new QLineSeries(chart);
     FTimeSeries->setName(tr("Time (s)"));
     FSpeedSeries = new QLineSeries(chart);
@@ -204,7 +211,8 @@ QChart* THistoryWindow::NewChart()
     chart->addSeries(FSpeedSeries);
     FWinsAxis = new QValueAxis(chart);
     FWinsAxis->setTitleText(tr("Win"));
-    FWinsAxis->setLabelFormat("%d");
+    // Localized labels take a format only with a precision.
+    FWinsAxis->setLabelFormat(chart->localizeNumbers() ? "%.0f" : "%d");
     FSecondsAxis = new QValueAxis(chart);
     FSecondsAxis->setTitleText(tr("Time (s)"));
     FSpeedAxis = new QValueAxis(chart);
