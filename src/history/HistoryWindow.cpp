@@ -266,10 +266,11 @@ void THistoryWindow::PlaySelectedAgain()
 
 void THistoryWindow::ExportCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export as CSV"), tr("games.csv"),
-                                                      tr("CSV files (*.csv)"));
-    if (path.isEmpty())
+    QFileDialog chooser(this, tr("Export as CSV"), tr("games.csv"), tr("CSV files (*.csv)"));
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    if (ExecDialog(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return;
+    const QString path = chooser.selectedFiles().first();
     QFile file(path);
     const std::string csv = GamesCsv(FShown);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
