@@ -95,7 +95,7 @@ QVariant THistoryTable::headerData(int section, Qt::Orientation orientation, int
 
 void THistoryTable::sort(int column, Qt::SortOrder order)
 {
-    // Each game's key is worked out once, not at each of the million
+    // Each game's key is worked out once, not at each of the 1.7 million
     // comparisons that 100,000 games take; equal keys go by the game's id.
     struct TKeyed {
         double Key;
