@@ -72,7 +72,8 @@ QVariant THistoryTable::data(const QModelIndex& index, int role) const
     case Time: return TimeText(row->Millis, FNumbers);
     case Bbbv: return QStringLiteral("%1/%2").arg(row->BbbvDone).arg(row->Bbbv);
     case BbbvPerSecond: return FNumbers.toString(row->BbbvPerSecond(), 'f', 2);
-    case Efficiency: return FNumbers.toString(::Efficiency(row->BbbvDone, row->Clicks()), 'f', 0) + QStringLiteral(" %");
+    case Efficiency:
+        return FNumbers.toString(::Efficiency(row->BbbvDone, row->Clicks()), 'f', 0) + QStringLiteral(" %");
     case Result: return ResultText(row->Result);
     default: return {};
     }
@@ -108,7 +109,9 @@ void THistoryTable::sort(int column, Qt::SortOrder order)
         keyed.push_back({SortValue(*row, column), row->Id, row});
     const bool ascending = order == Qt::AscendingOrder;
     std::sort(keyed.begin(), keyed.end(), [ascending](const TKeyed& a, const TKeyed& b) {
-        return ascending ? std::tie(a.Key, a.Id) < std::tie(b.Key, b.Id) : std::tie(b.Key, b.Id) < std::tie(a.Key, a.Id);
+        const auto x = std::tie(a.Key, a.Id);
+        const auto y = std::tie(b.Key, b.Id);
+        return ascending ? x < y : y < x;
     });
     beginResetModel();
     for (std::size_t i = 0; i < keyed.size(); ++i)
