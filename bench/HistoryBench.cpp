@@ -62,24 +62,33 @@ public:
             THistoryRoom room(Path(), [](const QString&) {});
             room.Record(ExpertGame(random)); // makes the file
         }
-        sqlite3* db = nullptr;
-        sqlite3_open((Path() + "/" + THistoryRoom::kFileName).c_str(), &db);
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        Execute("BEGIN");
         for (int n = 1; n < kGames; ++n)
-            sqlite3_exec(db,
-                         "INSERT INTO games SELECT NULL, ended_at, height, width, bombs, mode, result, millis, "
-                         "bbbv, bbbv_done, left_clicks, right_clicks, chords, start, mines, moves FROM games "
-                         "WHERE id = 1",
-                         nullptr, nullptr, nullptr);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+            Execute("INSERT INTO games SELECT NULL, ended_at, height, width, bombs, mode, result, millis, bbbv, "
+                    "bbbv_done, left_clicks, right_clicks, chords, start, mines, moves FROM games WHERE id = 1");
+        Execute("COMMIT");
         Example = ExpertGame(random);
     }
+    ~THistoryFolder() { sqlite3_close(FDb); }
+    THistoryFolder(const THistoryFolder&) = delete;
+    THistoryFolder& operator=(const THistoryFolder&) = delete;
+    // Takes away the games recorded after the first kGames, so that each
+    // benchmark finds the same history.
+    void Reset() { Execute("DELETE FROM games WHERE id > " + std::to_string(kGames)); }
     std::string Path() const { return FFolder.path().toStdString(); }
     TGameRow Example;
 
 private:
+    // Runs one statement on a connection of its own.
+    void Execute(const std::string& sql)
+    {
+        if (!FDb)
+            sqlite3_open((Path() + "/" + THistoryRoom::kFileName).c_str(), &FDb);
+        sqlite3_exec(FDb, sql.c_str(), nullptr, nullptr, nullptr);
+    }
+
     QTemporaryDir FFolder;
+    sqlite3* FDb = nullptr;
 };
 
 THistoryFolder& Folder()
@@ -90,10 +99,13 @@ THistoryFolder& Folder()
 
 void BM_RecordGame(benchmark::State& state)
 {
-    THistoryRoom room(Folder().Path(), [](const QString&) {});
-    room.Record(TGameRow(Folder().Example)); // opened before the timing
-    for (auto _ : state)
-        room.Record(TGameRow(Folder().Example));
+    {
+        THistoryRoom room(Folder().Path(), [](const QString&) {});
+        room.Record(TGameRow(Folder().Example)); // opened before the timing
+        for (auto _ : state)
+            room.Record(TGameRow(Folder().Example));
+    }
+    Folder().Reset();
 }
 BENCHMARK(BM_RecordGame)->Unit(benchmark::kMillisecond);
 

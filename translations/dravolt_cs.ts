@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>Soubor %1 nelze zapsat.</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>Zatím žádné výhry v této velikosti a režimu</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

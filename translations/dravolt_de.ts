@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>Noch keine Siege mit dieser Größe und diesem Modus</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

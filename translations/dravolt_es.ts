@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>No se pudo escribir %1.</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>Aún no hay victorias de este tamaño y modo</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>Pas encore de victoire de cette taille et de ce mode</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

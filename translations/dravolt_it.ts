@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>Impossibile scrivere %1.</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>Ancora nessuna vittoria con queste dimensioni e modalità</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

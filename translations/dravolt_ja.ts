@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>%1 を書き込めませんでした。</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>このサイズとモードでの勝利はまだありません</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

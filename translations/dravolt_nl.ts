@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>Kan %1 niet schrijven.</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>Nog geen winsten van deze grootte en modus</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>Nie można zapisać %1.</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>Brak jeszcze wygranych w tym rozmiarze i trybie</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

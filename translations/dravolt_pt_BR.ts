@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>Não foi possível gravar %1.</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>Ainda não há vitórias deste tamanho e modo</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

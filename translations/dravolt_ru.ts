@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>Не удалось записать %1.</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>Побед этого размера и режима пока нет</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>Не вдалося записати %1.</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>Перемог цього розміру й режиму поки немає</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

@@ -257,6 +257,10 @@
         <source>Could not write %1.</source>
         <translation>无法写入 %1。</translation>
     </message>
+    <message>
+        <source>No wins of this size and mode yet</source>
+        <translation>此大小和模式尚无胜局</translation>
+    </message>
 </context>
 <context>
     <name>TManual</name>

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -15,13 +16,18 @@ double SortValue(const TGameRow& row, int column)
     case THistoryTable::Bbbv: return row.Bbbv;
     case THistoryTable::BbbvPerSecond: return row.BbbvPerSecond();
     case THistoryTable::Efficiency: return Efficiency(row.BbbvDone, row.Clicks());
+    case THistoryTable::Result: // as the stored words sort: abandoned, lost, won
+        return row.Won() ? 2 : row.Result == GameResults::Lost ? 1 : 0;
     default: return static_cast<double>(row.Id);
     }
 }
 
 } // namespace
 
-QString THistoryTable::TimeText(std::int64_t millis) { return QString::number(static_cast<double>(millis) / 1000.0, 'f', 3); }
+QString THistoryTable::TimeText(std::int64_t millis, const QLocale& numbers)
+{
+    return numbers.toString(static_cast<double>(millis) / 1000.0, 'f', 3);
+}
 
 QString THistoryTable::ResultText(const std::string& result)
 {
@@ -63,10 +69,11 @@ QVariant THistoryTable::data(const QModelIndex& index, int role) const
         return {};
     switch (index.column()) {
     case Ended: return QString::fromStdString(row->EndedAt).replace('T', ' ');
-    case Time: return TimeText(row->Millis);
+    case Time: return TimeText(row->Millis, FNumbers);
     case Bbbv: return QStringLiteral("%1/%2").arg(row->BbbvDone).arg(row->Bbbv);
-    case BbbvPerSecond: return QString::number(row->BbbvPerSecond(), 'f', 2);
-    case Efficiency: return QStringLiteral("%1 %").arg(::Efficiency(row->BbbvDone, row->Clicks()), 0, 'f', 0);
+    case BbbvPerSecond: return FNumbers.toString(row->BbbvPerSecond(), 'f', 2);
+    case Efficiency:
+        return FNumbers.toString(::Efficiency(row->BbbvDone, row->Clicks()), 'f', 0) + QStringLiteral(" %");
     case Result: return ResultText(row->Result);
     default: return {};
     }
@@ -89,17 +96,25 @@ QVariant THistoryTable::headerData(int section, Qt::Orientation orientation, int
 
 void THistoryTable::sort(int column, Qt::SortOrder order)
 {
-    beginResetModel();
-    const auto less = [column](const TGameRow* a, const TGameRow* b) {
-        if (column == Result && a->Result != b->Result)
-            return a->Result < b->Result;
-        const double x = SortValue(*a, column);
-        const double y = SortValue(*b, column);
-        return x != y ? x < y : a->Id < b->Id;
+    // Each game's key is worked out once, not at each of the 1.7 million
+    // comparisons that 100,000 games take; equal keys go by the game's id.
+    struct TKeyed {
+        double Key;
+        std::int64_t Id;
+        const TGameRow* Row;
     };
-    if (order == Qt::AscendingOrder)
-        std::stable_sort(FGames.begin(), FGames.end(), less);
-    else
-        std::stable_sort(FGames.begin(), FGames.end(), [&](const TGameRow* a, const TGameRow* b) { return less(b, a); });
+    std::vector<TKeyed> keyed;
+    keyed.reserve(FGames.size());
+    for (const TGameRow* row : FGames)
+        keyed.push_back({SortValue(*row, column), row->Id, row});
+    const bool ascending = order == Qt::AscendingOrder;
+    std::sort(keyed.begin(), keyed.end(), [ascending](const TKeyed& a, const TKeyed& b) {
+        const auto x = std::tie(a.Key, a.Id);
+        const auto y = std::tie(b.Key, b.Id);
+        return ascending ? x < y : y < x;
+    });
+    beginResetModel();
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        FGames[i] = keyed[i].Row;
     endResetModel();
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "gamelog/GameRow.h"
+#include "i18n/Translations.h"
 
 #include <QAbstractTableModel>
+#include <QLocale>
 
 #include <vector>
 
@@ -24,9 +26,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    static QString TimeText(std::int64_t millis);
+    // Seconds to the millisecond, as numbers reads them.
+    static QString TimeText(std::int64_t millis, const QLocale& numbers);
     static QString ResultText(const std::string& result);
 
 private:
     std::vector<const TGameRow*> FGames;
+    const QLocale FNumbers = CurrentNumberLocale(); // of the player's language
 };

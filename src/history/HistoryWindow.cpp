@@ -5,6 +5,7 @@
 #include "history/HistoryRoom.h"
 #include "history/HistoryTable.h"
 #include "history/ReplayWindow.h"
+#include "i18n/Translations.h"
 
 #include <QChart>
 #include <QChartView>
@@ -15,6 +16,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSplitter>
@@ -82,7 +84,7 @@ THistoryWindow::THistoryWindow(THistoryRoom& room, std::function<void(const TBoa
     grdGames->horizontalHeader()->setStretchLastSection(true);
     grdGames->setSortingEnabled(true);
     grdGames->sortByColumn(THistoryTable::Ended, Qt::DescendingOrder);
-    chtProgress = new QChartView(split);
+    chtProgress = new QChartView(NewChart(), split);
     chtProgress->setObjectName("chtProgress");
     chtProgress->setAccessibleName(tr("Winning times and 3BV/s"));
     chtProgress->setRenderHint(QPainter::Antialiasing);
@@ -120,13 +122,14 @@ void THistoryWindow::ShowKind(int index)
                 FShown.push_back(&row);
     const TFigures f = FiguresOf(FShown);
     const QString none = tr("none");
+    const QLocale numbers = CurrentNumberLocale();
     const QString values[] = {
         QString::number(f.Games),
         QString::number(f.Wins),
-        QStringLiteral("%1 %").arg(f.WinRate, 0, 'f', 1),
-        f.BestMillis > 0 ? tr("%1 s").arg(THistoryTable::TimeText(f.BestMillis)) : none,
-        f.Wins > 0 ? QString::number(f.BestBbbvPerSecond, 'f', 2) : none,
-        f.Wins > 0 ? tr("%1 s").arg(f.AverageWinMillis / 1000.0, 0, 'f', 3) : none,
+        numbers.toString(f.WinRate, 'f', 1) + QStringLiteral(" %"),
+        f.BestMillis > 0 ? tr("%1 s").arg(THistoryTable::TimeText(f.BestMillis, numbers)) : none,
+        f.Wins > 0 ? numbers.toString(f.BestBbbvPerSecond, 'f', 2) : none,
+        f.Wins > 0 ? tr("%1 s").arg(numbers.toString(f.AverageWinMillis / 1000.0, 'f', 3)) : none,
         QString::number(f.CurrentStreak),
         QString::number(f.LongestStreak),
     };
@@ -168,42 +171,60 @@ void THistoryWindow::UpdateChart(const std::vector<const TGameRow*>& games)
         times.append({x, seconds / n});
         speeds.append({x, speed / n});
     }
-    auto* chart = new QChart;
-    chart->setTitle(tr("Wins of this size and mode"));
-    auto* timeSeries = new QLineSeries(chart);
-    timeSeries->setName(tr("Time (s)"));
-    timeSeries->replace(times);
-    auto* speedSeries = new QLineSeries(chart);
-    speedSeries->setName(tr("3BV/s"));
-    speedSeries->replace(speeds);
-    chart->addSeries(timeSeries);
-    chart->addSeries(speedSeries);
-    auto* wins = new QValueAxis(chart);
-    wins->setTitleText(tr("Win"));
-    wins->setLabelFormat("%d");
-    wins->setRange(1, std::max<double>(2, static_cast<double>(won.size())));
-    auto* seconds = new QValueAxis(chart);
-    seconds->setTitleText(tr("Time (s)"));
-    auto* speed = new QValueAxis(chart);
-    speed->setTitleText(tr("3BV/s"));
+    // Without wins the axes would only show ticks of a made-up range.
+    const bool any = !won.empty();
+    chtProgress->chart()->setTitle(any ? tr("Wins of this size and mode") : tr("No wins of this size and mode yet"));
+    FTimeSeries->replace(times);
+    FSpeedSeries->replace(speeds);
     double maxTime = 1;
     double maxSpeed = 1;
     for (qsizetype i = 0; i < times.size(); ++i) {
         maxTime = std::max(maxTime, times[i].y());
         maxSpeed = std::max(maxSpeed, speeds[i].y());
     }
-    seconds->setRange(0, maxTime * 1.05);
-    speed->setRange(0, maxSpeed * 1.05);
-    chart->addAxis(wins, Qt::AlignBottom);
-    chart->addAxis(seconds, Qt::AlignLeft);
-    chart->addAxis(speed, Qt::AlignRight);
-    timeSeries->attachAxis(wins);
-    timeSeries->attachAxis(seconds);
-    speedSeries->attachAxis(wins);
-    speedSeries->attachAxis(speed);
-    QChart* old = chtProgress->chart();
-    chtProgress->setChart(chart);
-    delete old;
+    // Up to five wins each has a tick of its own; five ticks over 1 to 2
+    // would all read "1".
+    FWinsAxis->setTickCount(std::clamp(static_cast<int>(won.size()), 2, 5));
+    FWinsAxis->setRange(1, std::max<double>(2, static_cast<double>(won.size())));
+    FSecondsAxis->setRange(0, maxTime * 1.05);
+    FSpeedAxis->setRange(0, maxSpeed * 1.05);
+    for (QValueAxis* axis : {FWinsAxis, FSecondsAxis, FSpeedAxis})
+        axis->setVisible(any);
+    chtProgress->chart()->legend()->setVisible(any);
+}
+
+// The chart, its two series and three axes are made once; each size and mode
+// shown only refills them.
+QChart* THistoryWindow::NewChart()
+{
+    auto* chart = new QChart;
+    // English keeps the axes' own number format.
+    if (!CurrentLanguage().isEmpty()) {
+        chart->setLocale(CurrentNumberLocale());
+        chart->setLocalizeNumbers(true);
+    }
+    FTimeSeries = new QLineSeries(chart);
+    FTimeSeries->setName(tr("Time (s)"));
+    FSpeedSeries = new QLineSeries(chart);
+    FSpeedSeries->setName(tr("3BV/s"));
+    chart->addSeries(FTimeSeries);
+    chart->addSeries(FSpeedSeries);
+    FWinsAxis = new QValueAxis(chart);
+    FWinsAxis->setTitleText(tr("Win"));
+    // Localized labels take a format only with a precision.
+    FWinsAxis->setLabelFormat(chart->localizeNumbers() ? "%.0f" : "%d");
+    FSecondsAxis = new QValueAxis(chart);
+    FSecondsAxis->setTitleText(tr("Time (s)"));
+    FSpeedAxis = new QValueAxis(chart);
+    FSpeedAxis->setTitleText(tr("3BV/s"));
+    chart->addAxis(FWinsAxis, Qt::AlignBottom);
+    chart->addAxis(FSecondsAxis, Qt::AlignLeft);
+    chart->addAxis(FSpeedAxis, Qt::AlignRight);
+    FTimeSeries->attachAxis(FWinsAxis);
+    FTimeSeries->attachAxis(FSecondsAxis);
+    FSpeedSeries->attachAxis(FWinsAxis);
+    FSpeedSeries->attachAxis(FSpeedAxis);
+    return chart;
 }
 
 const TGameRow* THistoryWindow::SelectedGame() const
@@ -245,10 +266,11 @@ void THistoryWindow::PlaySelectedAgain()
 
 void THistoryWindow::ExportCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export as CSV"), tr("games.csv"),
-                                                      tr("CSV files (*.csv)"));
-    if (path.isEmpty())
+    QFileDialog chooser(this, tr("Export as CSV"), tr("games.csv"), tr("CSV files (*.csv)"));
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    if (ExecDialog(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return;
+    const QString path = chooser.selectedFiles().first();
     QFile file(path);
     const std::string csv = GamesCsv(FShown);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||

@@ -12,11 +12,14 @@
 #include <functional>
 #include <vector>
 
+class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
+class QLineSeries;
 class QPushButton;
 class QTableView;
+class QValueAxis;
 class THistoryRoom;
 class THistoryTable;
 
@@ -43,6 +46,7 @@ public:
 
 private:
     const TGameRow* SelectedGame() const;
+    QChart* NewChart();
     void UpdateChart(const std::vector<const TGameRow*>& games);
     void ReplaySelected();
     void PlaySelectedAgain();
@@ -54,4 +58,9 @@ private:
     std::vector<TGameKind> FKinds;
     std::vector<const TGameRow*> FShown; // of the kind shown, oldest first
     THistoryTable* FTable = nullptr;
+    QLineSeries* FTimeSeries = nullptr;
+    QLineSeries* FSpeedSeries = nullptr;
+    QValueAxis* FWinsAxis = nullptr;
+    QValueAxis* FSecondsAxis = nullptr;
+    QValueAxis* FSpeedAxis = nullptr;
 };

@@ -153,7 +153,7 @@ void TReplayWindow::Tick()
 
 void TReplayWindow::ShowTime()
 {
-    lblClock->setText(tr("%1 s").arg(static_cast<double>(FMillis) / 1000.0, 0, 'f', 1));
+    lblClock->setText(tr("%1 s").arg(FNumbers.toString(static_cast<double>(FMillis) / 1000.0, 'f', 1)));
     const QSignalBlocker quiet(sldMoves);
     sldMoves->setValue(FDone);
 }

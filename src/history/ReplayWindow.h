@@ -5,9 +5,11 @@
 
 #include "field/FieldHost.h"
 #include "gamelog/Replay.h"
+#include "i18n/Translations.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QTimer>
 
 class QComboBox;
@@ -71,4 +73,5 @@ private:
     bool FLost = false;
     QTimer FTimer;
     QElapsedTimer FSinceTick;
+    const QLocale FNumbers = CurrentNumberLocale(); // of the player's language
 };

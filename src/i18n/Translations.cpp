@@ -99,6 +99,8 @@ bool InstallTranslations(QCoreApplication& app, const QString& language)
 
 QString CurrentLanguage() { return Current(); }
 
+QLocale CurrentNumberLocale() { return Current().isEmpty() ? QLocale::c() : QLocale(Current()); }
+
 QString InstallDesktopTranslations(QCoreApplication& app)
 {
     const QString language = ChooseLanguage(QLocale::system().uiLanguages());

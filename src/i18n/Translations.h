@@ -24,6 +24,10 @@ bool InstallTranslations(QCoreApplication& app, const QString& language);
 // The language last installed; empty for English.
 QString CurrentLanguage();
 
+// How numbers are written in that language; for English the C locale, so
+// that English numbers read as they always have, whatever the desktop's.
+QLocale CurrentNumberLocale();
+
 // InstallTranslations for the desktop's languages; returns the language chosen.
 QString InstallDesktopTranslations(QCoreApplication& app);
 
