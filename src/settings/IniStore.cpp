@@ -90,7 +90,7 @@ std::unique_ptr<TFileLock> TIniStore::Lock() const
 
 bool TIniStore::Rebase()
 {
-    const std::string& name = FIni.FileName();
+    const std::string name = FIni.FileName();
     std::optional<std::string> bytes = ReadRegularFile(name, &FReadFile);
     if (!bytes) {
         if (!Missing(name))
@@ -100,7 +100,11 @@ bool TIniStore::Rebase()
     const std::size_t digest = Digest(*bytes);
     if (digest == FDiskDigest)
         return true; // nobody saved since: the object is the file plus this run's changes
-    TMemIniFile disk = TMemIniFile::FromText(*bytes, name);
+    // The old object goes before the new one is built, so that a big file is
+    // not held twice; were building to fail, the next re-read would build it.
+    FDiskDigest.reset();
+    FIni = TMemIniFile(name);
+    TMemIniFile disk = TMemIniFile::FromText(std::move(*bytes), name);
     for (const TIniChange& change : FChanges)
         change(disk);
     FIni = std::move(disk);
