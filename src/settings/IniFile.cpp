@@ -398,7 +398,7 @@ std::string TMemIniFile::Text() const
 bool TMemIniFile::UpdateFile() const noexcept
 {
     try {
-        return !FFileName.empty() && SaveWholeFile(FFileName, Text());
+        return !FFileName.empty() && SaveWholeFile(FFileName, Text()) == TSaveResult::Saved;
     } catch (...) {
         return false; // out of memory while building the text
     }
