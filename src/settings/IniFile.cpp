@@ -255,8 +255,8 @@ std::string& TMemIniFile::OwnText(std::size_t s)
 
 std::size_t TMemIniFile::FindKey(std::size_t s, std::string_view key) const
 {
-    if (key.find_first_of("=\n") != std::string_view::npos)
-        return npos; // no line's key holds one
+    if (key.find('=') != std::string_view::npos || key.find('\n') != std::string_view::npos)
+        return npos; // no line's key holds either
     const std::string_view text = TextOf(s);
     const std::uint32_t body = FSections[s].Body;
     if (body != TKeyIndex::npos && FBodies[body].Indexed) {
