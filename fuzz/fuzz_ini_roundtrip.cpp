@@ -74,7 +74,7 @@ void Edit(TMemIniFile& ini, char op, std::string_view section, std::string_view 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    TMemIniFile ini = TMemIniFile::FromText(bytes);
+    TMemIniFile ini = TMemIniFile::FromText(std::string(bytes));
     RequireRoundTrip(ini);
 
     const auto nul = bytes.find('\0');

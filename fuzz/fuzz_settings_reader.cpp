@@ -62,7 +62,7 @@ bool SameExceptSizeForXP(const TIniSettings& a, const TIniSettings& b)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto ini = TMemIniFile::FromText(std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto ini = TMemIniFile::FromText(std::string(reinterpret_cast<const char*>(data), size));
     const TIniSettings hidden = ReadIniSettings(ini, kWorkingFolder, false);
     const TIniSettings shown = ReadIniSettings(ini, kWorkingFolder, true);
     CheckSettings(hidden);

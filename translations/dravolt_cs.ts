@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>Mo&amp;tiv</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 je nyní odkaz, který mohl vytvořit jiný uživatel, a proto nebyl zapsán: změny z této relace jsou ztraceny.</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 je nyní odkaz, který mohl vytvořit jiný uživatel, a proto nebyl zapsán. Změny zůstanou zachovány do ukončení programu.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>&amp;Design</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 ist jetzt ein Verweis, den ein anderer Benutzer angelegt haben könnte, und wurde deshalb nicht geschrieben: Die Änderungen dieser Sitzung gehen verloren.</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 ist jetzt ein Verweis, den ein anderer Benutzer angelegt haben könnte, und wurde deshalb nicht geschrieben. Die Änderungen bleiben bis zum Beenden des Programms erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

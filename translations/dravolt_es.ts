@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>A&amp;specto</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 es ahora un enlace que otro usuario podría haber puesto, así que no se ha escrito: se pierden los cambios de esta sesión.</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 es ahora un enlace que otro usuario podría haber puesto, así que no se ha escrito. Los cambios se conservan hasta que se cierre el programa.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>&amp;Thème</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 est maintenant un lien qu&apos;un autre utilisateur a pu placer, il n&apos;a donc pas été écrit : les modifications de cette session sont perdues.</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 est maintenant un lien qu&apos;un autre utilisateur a pu placer, il n&apos;a donc pas été écrit. Les modifications sont conservées jusqu&apos;à la fermeture du programme.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>T&amp;ema</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 è ora un collegamento che un altro utente potrebbe aver creato, quindi non è stato scritto: le modifiche di questa sessione andranno perse.</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 è ora un collegamento che un altro utente potrebbe aver creato, quindi non è stato scritto. Le modifiche vengono conservate fino alla chiusura del programma.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

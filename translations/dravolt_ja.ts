@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>テーマ(&amp;T)</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 は別のユーザーが置いた可能性のあるリンクになっているため、書き込みませんでした。このセッションの変更は失われます。</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 は別のユーザーが置いた可能性のあるリンクになっているため、書き込みませんでした。変更はプログラムを閉じるまで保持されます。</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>Th&amp;ema</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 is nu een koppeling die een andere gebruiker geplaatst kan hebben, dus er is niet naar geschreven: de wijzigingen van deze sessie gaan verloren.</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 is nu een koppeling die een andere gebruiker geplaatst kan hebben, dus er is niet naar geschreven. De wijzigingen blijven bewaard tot het programma sluit.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>&amp;Motyw</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 jest teraz dowiązaniem, które mógł umieścić inny użytkownik, więc nie został zapisany: zmiany z tej sesji zostały utracone.</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 jest teraz dowiązaniem, które mógł umieścić inny użytkownik, więc nie został zapisany. Zmiany zostaną zachowane do zamknięcia programu.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>T&amp;ema</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 agora é um link que outro usuário pode ter colocado, por isso não foi gravado: as alterações desta sessão foram perdidas.</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 agora é um link que outro usuário pode ter colocado, por isso não foi gravado. As alterações ficam guardadas até o programa ser fechado.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

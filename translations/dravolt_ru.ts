@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>&amp;Тема</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 теперь является ссылкой, которую мог создать другой пользователь, поэтому файл не записан: изменения этой сессии потеряны.</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 теперь является ссылкой, которую мог создать другой пользователь, поэтому файл не записан. Изменения сохранятся до закрытия программы.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>Т&amp;ема</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 тепер є посиланням, яке міг створити інший користувач, тому файл не записано: зміни цієї сесії втрачено.</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 тепер є посиланням, яке міг створити інший користувач, тому файл не записано. Зміни збережуться до закриття програми.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

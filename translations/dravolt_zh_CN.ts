@@ -831,6 +831,14 @@
         <source>&amp;Theme</source>
         <translation>主题(&amp;T)</translation>
     </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written: the changes of this session are lost.</source>
+        <translation>%1 现在是一个可能由其他用户放置的链接，因此没有写入：本次会话的更改已丢失。</translation>
+    </message>
+    <message>
+        <source>%1 is now a link that another user could have placed, so it was not written. The changes are kept until the program closes.</source>
+        <translation>%1 现在是一个可能由其他用户放置的链接，因此没有写入。更改会保留到程序关闭为止。</translation>
+    </message>
 </context>
 <context>
     <name>TfrmGetName</name>

@@ -49,7 +49,7 @@ TFd::~TFd()
 
 bool TFd::Close() { return close(std::exchange(FFd, -1)) == 0; }
 
-std::optional<TFilePlace> FindFilePlace(const std::string& path)
+std::optional<TFilePlace> FindFilePlace(const std::string& path, bool* refused)
 {
     auto [folderPath, name] = SplitPath(path);
     TFilePlace place{OpenFolder(AT_FDCWD, folderPath), std::move(name)};
@@ -69,6 +69,8 @@ std::optional<TFilePlace> FindFilePlace(const std::string& path)
         if (fstat(place.Folder.Get(), &folder) != 0)
             return std::nullopt;
         if (!MayFollow(folder, link)) {
+            if (refused)
+                *refused = true;
             errno = EACCES;
             return std::nullopt;
         }

@@ -50,8 +50,8 @@ struct TFilePlace {
 // the folder's owner or by this run is followed. The place the last link
 // names is returned even when nothing is there (a dangling link). Nothing,
 // with errno set, for a refused link (EACCES), too many links (ELOOP) or a
-// folder that cannot be opened.
-std::optional<TFilePlace> FindFilePlace(const std::string& path);
+// folder that cannot be opened; refused, when given, tells the first apart.
+std::optional<TFilePlace> FindFilePlace(const std::string& path, bool* refused = nullptr);
 
 // What the name in the place is now: the empty identity when it is missing,
 // nothing (errno set) when that cannot be told. A link counts as itself.

@@ -35,7 +35,9 @@ public:
     // An empty object; with a file name, UpdateFile saves to that file.
     explicit TMemIniFile(std::string fileName = {});
 
-    static TMemIniFile FromText(std::string_view text, std::string fileName = {});
+    // Takes the text over: loading lays the sections out inside it, so that a
+    // file in the program's own layout costs little more than its bytes.
+    static TMemIniFile FromText(std::string text, std::string fileName = {});
     // Loads a regular file; nothing for a missing file, a directory, a FIFO or
     // a device, or when reading fails.
     static std::optional<TMemIniFile> FromFile(std::string fileName);
@@ -67,25 +69,41 @@ public:
     friend bool operator==(const TMemIniFile& a, const TMemIniFile& b);
 
 private:
-    // A section as one text: its header line and its lines, each ended by
-    // "\n", so that a line costs its bytes and no more; and the index of its
-    // keys, which holds the offset in the text of the first line of each key.
-    // A section holds up to 4 GiB of text: offsets take four bytes.
+    // A section's text is its header line and its lines, each ended by "\n".
+    // As loaded, it lies in one piece of FLoaded, so that a section of a big
+    // file costs a few bytes beside its text; once changed, or continued by a
+    // later header of the same name, it moves to a text of its own. A section
+    // longer than a few dozen lines has an index of its keys, which holds the
+    // offset in the text of the first line of each key; a shorter one is
+    // searched line by line. A section holds up to 4 GiB of text: offsets
+    // take four bytes.
     struct TSection {
-        std::string Text;
+        std::uint64_t Begin; // in FLoaded, while the section has no text of its own
+        std::uint32_t Size;
+        std::uint32_t Body; // in FBodies, or TKeyIndex::npos
+    };
+    struct TBody {
+        std::string Text; // empty while the text lies in FLoaded
+        bool Indexed = false;
         TKeyIndex KeyIndex;
     };
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
     std::size_t FindSection(std::string_view name) const;
-    std::size_t AddSection(std::string_view name);
-    static std::string_view NameOf(const TSection& section);
-    static std::size_t FindKey(const TSection& section, std::string_view key);
-    static bool AppendLine(TSection& section, std::string_view line);
-    static void IndexLine(TSection& section, std::uint32_t offset);
-    static void RebuildIndex(TSection& section);
+    // Adds a section whose text is in place already.
+    std::size_t AddSection(TSection section);
+    std::string_view TextOf(std::size_t s) const;
+    std::string_view NameOf(std::size_t s) const;
+    TBody& BodyOf(std::size_t s);
+    std::string& OwnText(std::size_t s);
+    std::size_t FindKey(std::size_t s, std::string_view key) const;
+    bool AppendLine(std::size_t s, std::string_view line);
+    static void IndexLine(TBody& body, std::string_view text, std::uint32_t offset);
+    void RebuildIndex(std::size_t s);
 
     std::string FFileName;
+    std::string FLoaded;
     std::vector<TSection> FSections;
+    std::vector<TBody> FBodies;
     TKeyIndex FSectionIndex; // by the names, letter case ignored
 };

@@ -4,6 +4,7 @@
 #include "settings/SafeSave.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 
@@ -18,6 +19,13 @@ bool Missing(const std::string& name)
 {
     struct stat info {};
     return !name.empty() && stat(name.c_str(), &info) != 0 && errno == ENOENT;
+}
+
+bool LinkRefused(const std::string& name)
+{
+    bool refused = false;
+    FindFilePlace(name, &refused);
+    return refused;
 }
 
 } // namespace
@@ -76,9 +84,13 @@ std::unique_ptr<TFileLock> TIniStore::Lock() const
     const std::string& name = FIni.FileName();
     auto lock = std::make_unique<TFileLock>(name, std::min(kMoment, FLockLimit));
     if (!lock->Locked() && FLockLimit > kMoment) {
+        // Nothing that another run could be holding: no file, or one behind
+        // a link that may not be followed.
+        const auto place = FindFilePlace(name);
         struct stat info {};
-        if (stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-            return nullptr; // nothing that another run could be holding
+        if (!place || fstatat(place->Folder.Get(), place->Name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(info.st_mode))
+            return nullptr;
         if (FWaiting)
             FWaiting(true);
         lock = std::make_unique<TFileLock>(name, FLockLimit - kMoment);
@@ -90,7 +102,7 @@ std::unique_ptr<TFileLock> TIniStore::Lock() const
 
 bool TIniStore::Rebase()
 {
-    const std::string& name = FIni.FileName();
+    const std::string name = FIni.FileName();
     std::optional<std::string> bytes = ReadRegularFile(name, &FReadFile);
     if (!bytes) {
         if (!Missing(name))
@@ -100,7 +112,11 @@ bool TIniStore::Rebase()
     const std::size_t digest = Digest(*bytes);
     if (digest == FDiskDigest)
         return true; // nobody saved since: the object is the file plus this run's changes
-    TMemIniFile disk = TMemIniFile::FromText(*bytes, name);
+    // The old object goes before the new one is built, so that a big file is
+    // not held twice; were building to fail, the next re-read would build it.
+    FDiskDigest.reset();
+    FIni = TMemIniFile(name);
+    TMemIniFile disk = TMemIniFile::FromText(std::move(*bytes), name);
     for (const TIniChange& change : FChanges)
         change(disk);
     FIni = std::move(disk);
@@ -132,10 +148,14 @@ bool TIniStore::Transact(TIniChange change)
         RemoveLeftoverSaves(FIni.FileName());
     const bool current = lock && Rebase();
     Change(std::move(change));
-    if (!current)
+    if (!current) {
+        FRefused = LinkRefused(FIni.FileName());
         return false;
+    }
     const std::string text = FIni.Text();
-    if (!SaveWholeFile(FIni.FileName(), text, FReadFile))
+    const TSaveResult saved = SaveWholeFile(FIni.FileName(), text, FReadFile);
+    FRefused = saved == TSaveResult::Refused;
+    if (saved != TSaveResult::Saved)
         return false;
     FChanges.clear();
     FDiskDigest = Digest(text);

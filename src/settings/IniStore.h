@@ -68,6 +68,11 @@ public:
     bool Transact(TIniChange change);
     // Saves this run's changes now: a Transact without further change.
     bool UpdateFile();
+    // Whether the last save that did not succeed was refused: the file's name
+    // now leads through a link that another user may have placed, or to
+    // another file than the one read (see SaveWholeFile). The changes wait
+    // in memory as after any other failure.
+    bool Refused() const { return FRefused; }
 
     // The limit for the lock (kLockLimit unless changed), and whom to tell
     // when a wait for it begins (true) and ends (false): a wait shorter than
@@ -86,6 +91,7 @@ private:
     std::optional<std::size_t> FDiskDigest;
     // The file the last re-read found: a save writes to nothing else.
     TFileIdentity FReadFile;
+    bool FRefused = false;
     std::chrono::milliseconds FLockLimit = kLockLimit;
     std::function<void(bool)> FWaiting;
 };

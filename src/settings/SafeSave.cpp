@@ -343,48 +343,55 @@ bool WriteInPlace(const TFilePlace& place, std::string_view contents, const stru
            Run(TSaveStep::SyncInPlace, [&] { return fsync(fd.Get()) == 0; });
 }
 
-bool SaveToPlace(const TFilePlace& place, std::string_view contents, const std::optional<TFileIdentity>& wasRead)
+TSaveResult SaveToPlace(const TFilePlace& place, std::string_view contents,
+                        const std::optional<TFileIdentity>& wasRead)
 {
     const int folder = place.Folder.Get();
     TOldFile old{TFd(openat(folder, place.Name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW))};
+    if (!old.File && errno == ELOOP)
+        return TSaveResult::Refused; // a link that appeared since the place was found
     if (!old.File && errno != ENOENT && errno != EACCES)
-        return false; // a link (ELOOP) that appeared since the place was found, among others
+        return TSaveResult::Failed;
     if (old.File && fstat(old.File.Get(), &old.Info) != 0)
-        return false;
+        return TSaveResult::Failed;
     const auto now = IdentityAt(place);
-    if (!now || (old.File && *now != IdentityOf(old.Info)) || (wasRead && *now != *wasRead))
-        return false;
+    if (!now)
+        return TSaveResult::Failed;
+    if ((old.File && *now != IdentityOf(old.Info)) || (wasRead && *now != *wasRead))
+        return TSaveResult::Refused; // no longer the file that was read
     const bool exists = *now != TFileIdentity{};
     if (exists && !old.File) {
         // A file this run may write but not read: its bits, for the checks.
-        if (fstatat(folder, place.Name.c_str(), &old.Info, AT_SYMLINK_NOFOLLOW) != 0 || IdentityOf(old.Info) != *now)
-            return false;
+        if (fstatat(folder, place.Name.c_str(), &old.Info, AT_SYMLINK_NOFOLLOW) != 0)
+            return TSaveResult::Failed;
+        if (IdentityOf(old.Info) != *now)
+            return TSaveResult::Refused;
     }
     if (exists && (!S_ISREG(old.Info.st_mode) || faccessat(folder, place.Name.c_str(), W_OK, 0) != 0 ||
                    (old.Info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0))
-        return false;
+        return TSaveResult::Failed;
     // Without a descriptor to read the attributes from, only an in-place save
     // keeps them.
     const TOutcome outcome = exists && !old.File ? TOutcome::NotAllowed
                                                  : Replace(place, contents, exists ? &old : nullptr);
-    switch (outcome) {
-    case TOutcome::Saved: return true;
-    case TOutcome::NotAllowed: return exists && WriteInPlace(place, contents, old.Info);
-    case TOutcome::Failed: break;
-    }
-    return false;
+    const bool saved = outcome == TOutcome::Saved ||
+                       (outcome == TOutcome::NotAllowed && exists && WriteInPlace(place, contents, old.Info));
+    return saved ? TSaveResult::Saved : TSaveResult::Failed;
 }
 
 } // namespace
 
-bool SaveWholeFile(const std::string& path, std::string_view contents,
-                   const std::optional<TFileIdentity>& wasRead) noexcept
+TSaveResult SaveWholeFile(const std::string& path, std::string_view contents,
+                          const std::optional<TFileIdentity>& wasRead) noexcept
 {
     try {
-        const auto place = FindFilePlace(path);
-        return place && SaveToPlace(*place, contents, wasRead);
+        bool refused = false;
+        const auto place = FindFilePlace(path, &refused);
+        if (!place)
+            return refused ? TSaveResult::Refused : TSaveResult::Failed;
+        return SaveToPlace(*place, contents, wasRead);
     } catch (...) {
-        return false; // out of memory for a name or the record
+        return TSaveResult::Failed; // out of memory for a name or the record
     }
 }
 

@@ -33,9 +33,16 @@
 // An existing target that is not a regular file, or is not writable
 // (access() refuses it, or none of its write bits is set, which keeps a file
 // made read-only untouched even for root), fails without being touched.
-// Returns false on any failure; never throws.
-bool SaveWholeFile(const std::string& path, std::string_view contents,
-                   const std::optional<TFileIdentity>& wasRead = std::nullopt) noexcept;
+// Never throws.
+enum class TSaveResult {
+    Saved,
+    Failed,
+    // Nothing was written: the name leads through a link that another user
+    // may have placed, or to another file than the one that was read.
+    Refused,
+};
+TSaveResult SaveWholeFile(const std::string& path, std::string_view contents,
+                          const std::optional<TFileIdentity>& wasRead = std::nullopt) noexcept;
 
 // What a file holds as its last save left it: the bytes themselves, or,
 // after an in-place save that was cut short, the new contents when their

@@ -542,7 +542,7 @@ bool TfrmDravolt::FormClose()
     if (!SaveSessionStats())
         return false;
     FGameHistory->Recorder().Close(*ActivePanel());
-    if (FSettings.Dirty() && !FSettings.UpdateFile())
+    if (FSettings.Dirty() && !FSettings.UpdateFile() && !TellRefusedSave(FSettings, "Dravolt.ini", true))
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
                        tr("Could not save Dravolt.ini: the settings changed during this session are lost."));
     return true;

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QPalette>
+#include <QStringList>
 #include <QTimer>
 
 #include <array>
@@ -220,6 +221,10 @@ private:
     void SetFlagMarker(QAction* item);
     void ToggleOption(QAction* action, std::string_view key);
     bool SaveSessionStats();
+    // After a failed save of the store's file: when the save was refused (a
+    // link another user may have placed), tells so once per run and file, and
+    // returns true; false for any other failure, which the caller tells.
+    bool TellRefusedSave(const TIniStore& store, const char* fileName, bool closing);
     void RealignPanels();
     void CreateMenus();
     void CreatePanels();
@@ -241,4 +246,5 @@ private:
     std::optional<TClassicColours> FClassicColours;
     bool FShown = false;
     bool FBusyCursor = false; // shown while a slow no-guess deal runs
+    QStringList FRefusalsTold; // files whose refused save the player was told of
 };

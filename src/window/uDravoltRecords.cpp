@@ -73,8 +73,10 @@ void TfrmDravolt::CheckBestTime()
                                    .arg(Text(size.Height), Text(size.Width), Text(size.Bombs)));
                 break;
             case TBestTimeSave::Failed:
-                ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
-                               tr("Could not save Dravolt.ini: the new best time is kept until the program closes."));
+                if (!TellRefusedSave(FSettings, "Dravolt.ini", false))
+                    ShowMessageBox(
+                        this, TMsgIcon::Error, TMsgButtons::Ok,
+                        tr("Could not save Dravolt.ini: the new best time is kept until the program closes."));
                 break;
             }
             if (tree)
@@ -112,9 +114,27 @@ bool TfrmDravolt::SaveSessionStats()
     // that runs closing at the same moment each get their own.
     const bool saved = FHistory.Transact(
         [games = *current->Games, now = FTime.LocalNow()](TMemIniFile& history) { WriteSession(history, games, now); });
-    if (!saved)
+    if (!saved && !TellRefusedSave(FHistory, kHistoryFile, true))
         ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
                        tr("Could not save DravoltHistory.ini: the stats of this session are lost."));
+    return true;
+}
+
+bool TfrmDravolt::TellRefusedSave(const TIniStore& store, const char* fileName, bool closing)
+{
+    if (!store.Refused())
+        return false;
+    // While the link stays, every later save is refused too: once is enough.
+    const QString name = QString::fromUtf8(fileName);
+    if (!FRefusalsTold.contains(name)) {
+        FRefusalsTold.append(name);
+        ShowMessageBox(this, TMsgIcon::Error, TMsgButtons::Ok,
+                       (closing ? tr("%1 is now a link that another user could have placed, so it was not written: "
+                                     "the changes of this session are lost.")
+                                : tr("%1 is now a link that another user could have placed, so it was not written. "
+                                     "The changes are kept until the program closes."))
+                           .arg(name));
+    }
     return true;
 }
 

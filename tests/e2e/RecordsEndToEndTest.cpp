@@ -142,6 +142,57 @@ TEST(RecordsEndToEnd, ThreeWindowsClosingInOneSecondSaveThreeSessions)
               QStringList({"Dravolt.ini", "DravoltGames.sqlite", "DravoltHistory.ini"}));
 }
 
+// A's best time cannot be saved (the file is read-only for a while); B then
+// saves one for another size. When A exits, its time goes to a free entry
+// of the file as it is then: B's stays.
+TEST(RecordsEndToEnd, ABestTimeNotSavedInTimeLeavesAnotherWindowsRecordAlone)
+{
+    TXServer x;
+    ASSERT_TRUE(x.Running());
+    QTemporaryDir folder;
+    const QString settings = "[settings]\nbombTotal=0\nautoSaveSessionStats=1\nbackground=backgroundNone\n";
+    WriteText(folder, "Dravolt.ini", settings);
+    const TGame::TOptions options{.FakeTime = kFrozenNoon, .Folder = folder.path()};
+    TGame a(x, options);
+    ASSERT_TRUE(a.Started());
+    WriteText(folder, "Dravolt.ini", settings + "slotsAcross=11\n");
+    TGame b(x, options);
+    ASSERT_TRUE(b.Started());
+    a.MoveWindow({0, 0});
+    b.MoveWindow({500, 0});
+
+    const QString file = folder.filePath("Dravolt.ini");
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner));
+    a.Focus();
+    WinAtOnce(a, 10);
+    // The prompt, then at once the message of the failed save.
+    unsigned long prompt = 0;
+    unsigned long failed = 0;
+    ASSERT_TRUE(WaitFor([&] { return (prompt = a.OtherWindow()) != 0; }));
+    x.Run("xdotool", {"windowfocus", "--sync", QString::number(prompt)});
+    x.Run("xdotool", {"type", "Ann"});
+    a.Key("Return");
+    ASSERT_TRUE(WaitFor([&] { return (failed = a.OtherWindow()) != 0 && failed != prompt; }));
+    x.Run("xdotool", {"windowfocus", "--sync", QString::number(failed)});
+    a.Key("Return");
+    ASSERT_TRUE(WaitFor([&] { return a.OtherWindow() == 0; }));
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+
+    b.Focus();
+    WinAtOnce(b, 10);
+    ASSERT_TRUE(b.AnswerNamePrompt("Bea"));
+    ASSERT_TRUE(WaitFor([&] { return ReadText(folder, "Dravolt.ini").contains("[0]=Bea\n"); }));
+    for (TGame* game : {&a, &b}) {
+        game->Focus();
+        game->ExitThroughTheMenu();
+        ASSERT_TRUE(game->WaitForExit());
+    }
+
+    const QString saved = ReadText(folder, "Dravolt.ini");
+    for (const char* line : {"[0]=10.11.0\n", "[0]=Bea\n", "[1]=10.10.0\n", "[1]=Ann\n"})
+        EXPECT_TRUE(saved.contains(line)) << line << " missing\n" << saved.toStdString();
+}
+
 // Both files as links to files not made yet: the game starts, makes the
 // files the links name, and saves there at close.
 TEST(RecordsEndToEnd, LinksToMissingFilesLeadToTheFilesTheyName)

@@ -201,7 +201,7 @@ TEST(IniStoreTest, ASaveNeverGoesAheadWithoutTheLock)
     bool saved = false;
     std::thread saving([&] { saved = store.UpdateFile(); });
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    ASSERT_TRUE(SaveWholeFile(path, "[s]\nk=1\nother=1\n"));
+    ASSERT_EQ(SaveWholeFile(path, "[s]\nk=1\nother=1\n"), TSaveResult::Saved);
     other.reset();
     saving.join();
     EXPECT_TRUE(saved);

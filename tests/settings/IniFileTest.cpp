@@ -28,6 +28,7 @@ TEST(IniFileTest, ReadsFollowTheLoadRules)
         {"[s]\nk=1\nK=2", "s", "k", "1"},
         {"[s]\nk=1\nK=2\nk=3\nk=4", "s", "K", "1"},
         {"[a]\nx=1\n[b]\ny=2\n[A]\nz=3", "a", "z", "3"},
+        {"; c\n\n[a]\r\nx=1\r\n\r\n[b]\ny=2", "B", "y", "2"},
         {"k=v\n[s]\n", "s", "k", kNone},
         {"[s]\r\nk=v\r\n", "s", "k", "v"},
         {"[s]\r\r\nk=v\r\r", "s", "k", "v"},
@@ -147,8 +148,14 @@ TEST(IniFileTest, BigSectionsKeepEveryKeyThroughWritesAndDeletes)
         ini.WriteString("big", "Key" + std::to_string(i), std::to_string(i));
     for (int i = 0; i < count; i += 2)
         ASSERT_TRUE(ini.DeleteKey("BIG", "key" + std::to_string(i)));
-    for (int i = 0; i < count; ++i)
-        ASSERT_EQ(ini.ReadString("big", "KEY" + std::to_string(i), kNone), i % 2 ? std::to_string(i) : kNone);
+    // Loaded, the section is found again, also when a later header continues it.
+    const auto loaded = TMemIniFile::FromText("; c\n\n" + ini.Text() + "[other]\n[BIG]\nkey0=again\n");
+    const TMemIniFile& edited = ini;
+    for (const TMemIniFile* big : {&edited, &loaded})
+        for (int i = 1; i < count; ++i)
+            ASSERT_EQ(big->ReadString("big", "KEY" + std::to_string(i), kNone), i % 2 ? std::to_string(i) : kNone);
+    EXPECT_EQ(loaded.ReadString("big", "key0", kNone), "again");
+    EXPECT_EQ(ini.ReadString("big", "key0", kNone), kNone);
 }
 
 TEST(IniFileTest, BinaryGarbageLoadsAndRoundTrips)

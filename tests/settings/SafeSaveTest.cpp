@@ -65,7 +65,7 @@ TEST(SafeSaveTest, AFailedStepLeavesTheOldFileWholeAndNothingBeside)
         const std::string path = folder.File("Dravolt.ini");
         WriteFileText(path, kOld);
         const TStepHook hook([&](TSaveStep step) { return step == c.step ? c.error : 0; });
-        EXPECT_EQ(SaveWholeFile(path, kNew), c.saved) << int(c.step) << " " << c.error;
+        EXPECT_EQ(SaveWholeFile(path, kNew) == TSaveResult::Saved, c.saved) << int(c.step) << " " << c.error;
         EXPECT_EQ(ReadFileText(path), c.saved ? kNew : kOld) << int(c.step);
         EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Dravolt.ini"}) << int(c.step);
     }
@@ -91,7 +91,7 @@ TEST(SafeSaveTest, InPlaceSavesNeverLoseTheOldContentsBeforeTheNewAreWritten)
         const TStepHook hook([&](TSaveStep step) {
             return step == TSaveStep::CreateNew ? EACCES : step == c.step ? c.error : 0;
         });
-        EXPECT_FALSE(SaveWholeFile(path, kNew)) << int(c.step);
+        EXPECT_EQ(SaveWholeFile(path, kNew), TSaveResult::Failed) << int(c.step);
         if (c.oldKept) {
             EXPECT_EQ(ReadFileText(path), before) << int(c.step);
         } else {
@@ -144,7 +144,7 @@ TEST(SafeSaveTest, AKillAnywhereInAnInPlaceSaveLeavesTheOldOrTheNewContentsWhole
                         _exit(9);
                     return step == TSaveStep::CreateNew ? EACCES : 0; // the folder allows no new file
                 });
-                return SaveWholeFile(path, newText);
+                return SaveWholeFile(path, newText) == TSaveResult::Saved;
             });
             if (finished) {
                 EXPECT_EQ(ReadFileText(path), newText) << c.what;
@@ -172,7 +172,7 @@ TEST(SafeSaveTest, AnInterruptedInPlaceSaveCountsOnlyWhenItsCopyIsWholeAndInItsP
                 _exit(9); // the copy is flushed, the front not yet written
             return step == TSaveStep::CreateNew ? EACCES : 0;
         });
-        return SaveWholeFile(path, kNew);
+        return SaveWholeFile(path, kNew) == TSaveResult::Saved;
     });
     const std::string interrupted = ReadFileText(path);
     ASSERT_TRUE(interrupted.starts_with(kOld) && interrupted.ends_with(kNew));
@@ -207,7 +207,7 @@ TEST(SafeSaveTest, ACrashAtAnyStepLeavesTheOldOrTheNewFileAndTheNextSaveTidiesUp
                     _exit(9); // killed between two steps
                 return 0;
             });
-            return SaveWholeFile(path, kNew);
+            return SaveWholeFile(path, kNew) == TSaveResult::Saved;
         });
         EXPECT_EQ(ReadFileText(path), kOld) << int(crashAt);
         // Only a file that had been given its name can be left over.
@@ -300,15 +300,21 @@ TEST(SafeSaveTest, ALinkIsFollowedOnlyWhereTheKernelWouldAndOnlyToTheFileRead)
         LinkSwappedIn,      // nobody renames a link over the file after root read it
         FileSwappedIn,      // nobody renames another file of theirs over it
     };
+    // A run's store re-reads the file under its lock before it saves, so the
+    // file renamed in is the one it reads and writes; it never waits for the
+    // lock of a file behind a refused link, and keeps its changes.
     struct Case {
         const char* what;
         TSetup setup;
-        bool saved;
+        TSaveResult saved;
+        TSaveResult storeSaved; // Failed: the store could not open the file
     } cases[] = {
-        {"a link another user placed", TSetup::PlayersLink, false},
-        {"a link of the folder's owner", TSetup::RootsLink, true},
-        {"a link renamed over the file after it was read", TSetup::LinkSwappedIn, false},
-        {"another file renamed over it after it was read", TSetup::FileSwappedIn, false},
+        {"a link another user placed", TSetup::PlayersLink, TSaveResult::Refused, TSaveResult::Failed},
+        {"a link of the folder's owner", TSetup::RootsLink, TSaveResult::Saved, TSaveResult::Saved},
+        {"a link renamed over the file after it was read", TSetup::LinkSwappedIn, TSaveResult::Refused,
+         TSaveResult::Refused},
+        {"another file renamed over it after it was read", TSetup::FileSwappedIn, TSaveResult::Refused,
+         TSaveResult::Saved},
     };
     for (const Case& c : cases) {
         TTempFolder folder;
@@ -331,6 +337,9 @@ TEST(SafeSaveTest, ALinkIsFollowedOnlyWhereTheKernelWouldAndOnlyToTheFileRead)
         TFileIdentity read;
         const bool readable = ReadRegularFile(path, &read).has_value();
         EXPECT_EQ(readable, c.setup != TSetup::PlayersLink) << c.what;
+        TIniStore store;
+        store.Assign(TMemIniFile::FromFile(path));
+        store.WriteSetting("s", "mine", "1");
         if (c.setup == TSetup::LinkSwappedIn || c.setup == TSetup::FileSwappedIn)
             asNobody([&] {
                 const std::string swapped = folder.File("swapped");
@@ -341,12 +350,22 @@ TEST(SafeSaveTest, ALinkIsFollowedOnlyWhereTheKernelWouldAndOnlyToTheFileRead)
             });
 
         EXPECT_EQ(SaveWholeFile(path, kNew, read), c.saved) << c.what;
-        EXPECT_EQ(ReadFileText(guarded), c.saved ? kNew : kOld) << c.what;
+        EXPECT_EQ(ReadFileText(guarded), c.saved == TSaveResult::Saved ? kNew : kOld) << c.what;
         struct stat info {};
         ASSERT_EQ(lstat(path.c_str(), &info), 0) << c.what;
         EXPECT_EQ(S_ISLNK(info.st_mode), c.setup != TSetup::FileSwappedIn) << c.what;
         if (c.setup == TSetup::FileSwappedIn) {
             EXPECT_EQ(ReadFileText(path), "[other]\n");
+        }
+
+        std::vector<bool> waited;
+        store.SetLockWait(TIniStore::kLockLimit, [&](bool waiting) { waited.push_back(waiting); });
+        EXPECT_EQ(store.UpdateFile(), c.storeSaved == TSaveResult::Saved) << c.what;
+        EXPECT_EQ(store.Refused(), c.storeSaved == TSaveResult::Refused) << c.what;
+        EXPECT_EQ(store.Dirty(), c.storeSaved == TSaveResult::Refused) << c.what;
+        EXPECT_TRUE(waited.empty()) << c.what;
+        if (c.storeSaved != TSaveResult::Saved) {
+            EXPECT_EQ(ReadFileText(guarded), kOld) << c.what;
         }
     }
 }
@@ -411,7 +430,7 @@ TEST(SafeSaveTest, TheLockKeepsOtherRunsOutAndFollowsAReplacedFile)
         waiterLocked = waiter->Locked();
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    ASSERT_TRUE(SaveWholeFile(path, kNew));
+    ASSERT_EQ(SaveWholeFile(path, kNew), TSaveResult::Saved);
     held.reset();
     waiting.join();
     EXPECT_TRUE(waiterLocked);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -300,6 +301,34 @@ TEST_F(RecordsTest, HistoryThatCannotBeOpenedAtCloseIsReportedAndTheProgramClose
     EXPECT_TRUE(Close());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].Text, "Could not open ini file.");
+}
+
+// In a shared folder another user puts a link to a file of this run's user
+// in place of Dravolt.ini: nothing is written through it, the player is told
+// once, and the best times stay in memory.
+TEST_F(RecordsTest, ALinkAnotherUserPlacedIsToldOnceAndNothingIsWrittenThroughIt)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to give the link to another user";
+    constexpr uid_t kNobody = 65534;
+    WriteFile("Dravolt.ini", "[settings]\nautoSaveSessionStats=1\n");
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(chmod(folder.path().toUtf8().constData(), 01777), 0);
+    WriteFile("guarded", "mine\n");
+    ASSERT_EQ(unlink(Path("Dravolt.ini").c_str()), 0);
+    ASSERT_EQ(symlink(Path("guarded").c_str(), Path("Dravolt.ini").c_str()), 0);
+    ASSERT_EQ(lchown(Path("Dravolt.ini").c_str(), kNobody, kNobody), 0);
+
+    AnswerName("Ann");
+    Win(30);
+    AnswerName("Ann");
+    Win(20);
+    EXPECT_EQ(Setting("times", "[0]"), "20");
+    EXPECT_TRUE(Close());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].Text, "Dravolt.ini is now a link that another user could have placed, so it was not "
+                                "written. The changes are kept until the program closes.");
+    EXPECT_EQ(ReadFile("guarded"), "mine\n");
 }
 
 TEST_F(RecordsTest, NamesComeBackExactlyAsTypedAfterARestart)
