@@ -10,6 +10,7 @@
 
 #include "field/MineField.h"
 #include "render/CellPainter.h"
+#include "render/CellTiles.h"
 #include "settings/SettingsReader.h"
 
 #include <QImage>
@@ -94,6 +95,10 @@ private:
     bool EnsureCanvas(double ratio);
     // The full repaint into the canvas, without asking for a screen update.
     void PaintCanvas();
+    // Without the win picture a full repaint draws the cells on the panel's
+    // background, whatever the canvas held before.
+    bool PaintsOnBackground() const;
+    TGridEdges GridEdges() const;
     void DrawPicture();
     TCellBox CellBox(int col, int row) const;
     void DrawCellIn(int col, int row, const TCellBox& box);
@@ -106,4 +111,5 @@ private:
     TDesktopColors FColors;
     const TWinnerImage* FWinnerImage = nullptr;
     TFieldListener* FListener = nullptr;
+    TCellTiles FTiles;
 };
