@@ -84,12 +84,31 @@ void TPanelMineField::DrawCellIn(int col, int row, const TCellBox& box)
 
 void TPanelMineField::RedrawCell(int col, int row)
 {
+    if (FFlooding) {
+        FFlooded.push_back(CellToIndex(col, row));
+        return;
+    }
     const TCellBox box = CellBox(col, row);
     DrawCellIn(col, row, box);
     // The vertical edges reach into the cell above.
     update(LogicalCover(PaintedRect(box)));
     if (FListener)
         FListener->CellsChanged();
+}
+
+void TPanelMineField::FloodFrom(int i)
+{
+    FFlooded.clear();
+    FFlooding = true;
+    TMineField::FloodFrom(i);
+    FFlooding = false;
+    // A flood that wins the game is followed by the win's full repaint, which
+    // draws every cell anew: the opened cells are drawn once, there. Any other
+    // flood draws them now, in the order it opened them.
+    if (Won() && !ShowPictureOnWin() && PaintsOnBackground())
+        return;
+    for (const int cell : FFlooded)
+        RedrawIndex(cell);
 }
 
 void TPanelMineField::Paint()

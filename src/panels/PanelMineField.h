@@ -44,6 +44,7 @@ public:
 
     // --- Drawing
     void RedrawCell(int col, int row) override;
+    void FloodFrom(int i) override;
     void DrawCell(int col, int row);
     // Draws the cell flat, as if pressed, with text on its face; false (and
     // nothing drawn) for an open cell, or a marked one unless "?" is offered.
@@ -112,4 +113,7 @@ private:
     const TWinnerImage* FWinnerImage = nullptr;
     TFieldListener* FListener = nullptr;
     TCellTiles FTiles;
+    // The cells a running flood opened, in the order they were redrawn.
+    bool FFlooding = false;
+    std::vector<int> FFlooded;
 };
