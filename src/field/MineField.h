@@ -111,7 +111,8 @@ public:
     void ClickCell(int col, int row);
     void UncoverCell(int col, int row); // ClickCell from its step 3
     void OpenCell(int col, int row, bool clear);
-    void FloodFrom(int i);
+    // A field that draws may gather the flood's redraws.
+    virtual void FloodFrom(int i);
     bool FloodCell(int n); // true when the flood goes on from n
     void Chord(int i);
     void ToggleFlag(int col, int row);

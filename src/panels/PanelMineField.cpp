@@ -85,12 +85,31 @@ void TPanelMineField::DrawCellIn(int col, int row, const TCellBox& box)
 
 void TPanelMineField::RedrawCell(int col, int row)
 {
+    if (FFlooding) {
+        FFlooded.push_back(CellToIndex(col, row));
+        return;
+    }
     const TCellBox box = CellBox(col, row);
     DrawCellIn(col, row, box);
     // The vertical edges reach into the cell above.
     update(LogicalCover(PaintedRect(box)));
     if (FListener)
         FListener->CellsChanged();
+}
+
+void TPanelMineField::FloodFrom(int i)
+{
+    FFlooded.clear();
+    FFlooding = true;
+    TMineField::FloodFrom(i);
+    FFlooding = false;
+    // A flood that wins the game is followed by the win's full repaint, which
+    // draws every cell anew: the opened cells are drawn once, there. Any other
+    // flood draws them now, in the order it opened them.
+    if (Won() && !ShowPictureOnWin() && PaintsOnBackground())
+        return;
+    for (const int cell : FFlooded)
+        RedrawIndex(cell);
 }
 
 void TPanelMineField::Paint()
@@ -101,24 +120,44 @@ void TPanelMineField::Paint()
         FListener->CellsChanged();
 }
 
+bool TPanelMineField::PaintsOnBackground() const { return !PictureShown() && GridAcross() > 0 && GridDown() > 0; }
+
+TGridEdges TPanelMineField::GridEdges() const
+{
+    // The far side of the last column or row is where one more would begin.
+    TGridEdges edges;
+    for (int col = 0; col <= GridAcross(); ++col)
+        edges.Columns.push_back(DeviceEdge(CellOrigin(col, 0).X, FCanvasRatio));
+    for (int row = 0; row <= GridDown(); ++row)
+        edges.Rows.push_back(DeviceEdge(CellOrigin(0, row).Y, FCanvasRatio));
+    edges.Scale = FCanvasRatio * CellWidth() / kCellDesignSize;
+    return edges;
+}
+
 void TPanelMineField::PaintCanvas()
 {
     const bool fresh = EnsureCanvas(devicePixelRatioF());
-    // Without the picture the cells are drawn on the panel's background.
-    const bool onBackground = !PictureShown() && GridAcross() > 0 && GridDown() > 0;
+    const bool onBackground = PaintsOnBackground();
     if (onBackground) {
-        const TCellBox first = CellBox(0, 0);
-        const TCellBox last = CellBox(GridAcross() - 1, GridDown() - 1);
+        const TGridEdges edges = GridEdges();
         PaintPanelFrame(FCanvas, GridPixelSize(), BevelWidth(), FCanvasRatio, FColors,
-                        QRect(QPoint(first.Left, first.Top), QPoint(last.Right - 1, last.Bottom - 1)));
+                        QRect(QPoint(edges.Columns.front(), edges.Rows.front()),
+                              QPoint(edges.Columns.back() - 1, edges.Rows.back() - 1)));
+        const auto lookAt = [this](int col, int row) {
+            const TSlot& slot = Cell(col, row);
+            return TDrawnCell{&slot, PaintCleared ? slot.Cleared : slot.Shown};
+        };
+        if (FTiles.Paint(FCanvas, edges, lookAt, FColors))
+            return;
     } else if (!PictureShown() || fresh) {
         PaintPanelFrame(FCanvas, GridPixelSize(), BevelWidth(), FCanvasRatio, FColors);
     }
     // A new canvas while the picture shows gets the picture back first.
     if (PictureShown() && fresh)
         DrawPicture();
-    // Row by row, so that the cells drawn one after the other lie side by side
-    // in memory; a cell below is still drawn after the one its edges reach.
+    // Over the win picture, or with a look that draws beyond its cell: cell by
+    // cell, row by row, so that a cell below is drawn after the one its edges
+    // reach into.
     for (int row = 0; row < GridDown(); ++row)
         for (int col = 0; col < GridAcross(); ++col) {
             const TCellBox box = CellBox(col, row);

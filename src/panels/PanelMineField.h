@@ -10,6 +10,7 @@
 
 #include "field/MineField.h"
 #include "render/CellPainter.h"
+#include "render/CellTiles.h"
 #include "settings/SettingsReader.h"
 
 #include <QImage>
@@ -43,6 +44,7 @@ public:
 
     // --- Drawing
     void RedrawCell(int col, int row) override;
+    void FloodFrom(int i) override;
     void DrawCell(int col, int row);
     // Draws the cell flat, as if pressed, with text on its face; false (and
     // nothing drawn) for an open cell, or a marked one unless "?" is offered.
@@ -94,6 +96,10 @@ private:
     bool EnsureCanvas(double ratio);
     // The full repaint into the canvas, without asking for a screen update.
     void PaintCanvas();
+    // Without the win picture a full repaint draws the cells on the panel's
+    // background, whatever the canvas held before.
+    bool PaintsOnBackground() const;
+    TGridEdges GridEdges() const;
     void DrawPicture();
     TCellBox CellBox(int col, int row) const;
     void DrawCellIn(int col, int row, const TCellBox& box);
@@ -106,4 +112,8 @@ private:
     TDesktopColors FColors;
     const TWinnerImage* FWinnerImage = nullptr;
     TFieldListener* FListener = nullptr;
+    TCellTiles FTiles;
+    // The cells a running flood opened, in the order they were redrawn.
+    bool FFlooding = false;
+    std::vector<int> FFlooded;
 };

@@ -66,10 +66,9 @@ void PaintPanelFrame(QImage& canvas, QSize logicalSize, int bevel, double ratio,
                      const QRect& cellsFillLater = {});
 // The panel's background under one cell, where the cell's look (as PaintCell
 // draws it with the same arguments) leaves it. A full repaint fills it just
-// before the cell is drawn, while those pixels are still in the processor's
-// cache: the same pixels as one fill of the whole canvas first, written to
-// memory once instead of twice, and only the few the look does not paint
-// written at all (on a large canvas, most of the repaint's time is spent
-// writing memory).
+// before the cell is drawn (into the look's tile, or on the canvas): the same
+// pixels as one fill of the whole canvas first, without writing the canvas
+// twice (on a large canvas, most of the repaint's time is spent writing
+// memory).
 void FillCellBackground(QImage& canvas, const TSlot& slot, const TCellBox& box, bool open,
                         const TDesktopColors& colours);

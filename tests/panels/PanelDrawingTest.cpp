@@ -242,15 +242,31 @@ TEST_F(DrawingTest, CursorIsANavyFrameOnBothFaces)
     EXPECT_EQ(Px(6, 2, 5, 5), Silver);
 }
 
-TEST_F(DrawingTest, OpenCellAboveACoveredOneGetsItsCornersFromBelow)
+// A full repaint draws the covered cell below last, so the ends of its edges
+// show in the open cell's bottom corners; a flood that does not win draws
+// each cell it opens alone, over what the canvas held, at once.
+TEST_F(DrawingTest, OpenCellAboveACoveredOneKeepsTheCornersDrawnLast)
 {
-    Layout({"..........", "..........", ".........."});
-    panel->Cell(3, 0).Shown = true;
-    panel->Paint();
-    EXPECT_EQ(Px(3, 0, 0, 15), Light);  // left edge of the covered cell below
-    EXPECT_EQ(Px(3, 0, 15, 15), Shadow); // its right edge
-    EXPECT_EQ(Px(3, 0, 14, 15), Face);   // painted by no cell
-    EXPECT_EQ(Px(3, 0, 5, 15), Grey);    // the open face's own bottom edge
+    const struct {
+        bool Flood;
+        QColor Left;
+    } cases[] = {{false, Light}, {true, Grey}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Flood ? "flood" : "full repaint");
+        Layout({"..........", "..........", "......*.*."}); // (7, 2) stays covered
+        if (c.Flood) {
+            panel->ClickPoint = panel->CellOrigin(0, 0);
+            panel->LeftClick();
+            ASSERT_TRUE(panel->Enabled()) << "the flood won";
+        } else {
+            panel->Cell(6, 1).Shown = true;
+            panel->Paint();
+        }
+        EXPECT_EQ(Px(6, 1, 0, 15), c.Left); // left edge of the covered cell below, or the open face's bottom edge
+        EXPECT_EQ(Px(6, 1, 15, 15), Shadow); // the right edge of the covered cell below
+        EXPECT_EQ(Px(6, 1, 14, 15), Face);   // painted by no cell
+        EXPECT_EQ(Px(6, 1, 5, 15), Grey);    // the open face's own bottom edge
+    }
 }
 
 TEST_F(DrawingTest, SeeThroughCellsDrawOnlyEdgesAndTextOverThePicture)

@@ -316,7 +316,9 @@ TEST_F(ThemeTest, RepaintAfterAThemeSwitchKeepsTheBoard)
 } // namespace
 
 // A full repaint writes the panel's background only where a cell's look leaves
-// it: whatever the canvas showed before, every pixel comes out as on a new one.
+// it: whatever the canvas showed before, every pixel comes out as on a new one,
+// and as drawing each cell in turn over it draws. A marker wider than its cell
+// is drawn cell by cell, not from a copy of its look.
 TEST_F(ScaleTest, FullRepaintOverAnyPixelsDrawsWhatANewCanvasShows)
 {
     QPalette other;
@@ -325,9 +327,12 @@ TEST_F(ScaleTest, FullRepaintOverAnyPixelsDrawsWhatANewCanvasShows)
     const struct {
         const char* Screen;
         int Cell;
-    } cases[] = {{"Default", 16}, {"Ratio1.5", 16}, {"Ratio2", 16}, {"Default", 48}, {"Ratio1.5", 24}};
+        const char* Marker;
+    } cases[] = {{"Default", 16, "@"},  {"Ratio1.5", 16, "@"}, {"Ratio2", 16, "@"},
+                 {"Default", 48, "@"},  {"Ratio1.5", 24, "@"}, {"Default", 16, "WWW"},
+                 {"Ratio1.5", 24, "WWW"}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.Screen) + " " + std::to_string(c.Cell));
+        SCOPED_TRACE(std::string(c.Screen) + " " + std::to_string(c.Cell) + " " + c.Marker);
         panel = std::make_unique<TPanelMineField>(host, nullptr, time);
         panel->setPalette(TestPalette());
         OnScreen(c.Screen);
@@ -336,7 +341,7 @@ TEST_F(ScaleTest, FullRepaintOverAnyPixelsDrawsWhatANewCanvasShows)
         Layout({"*.*.....*.", "..*...*...", "....*....."});
         panel->Cell(0, 0).Marker = "Flag";
         panel->Cell(2, 0).Marker = "?";
-        panel->Cell(8, 0).Marker = "@";
+        panel->Cell(8, 0).Marker = c.Marker;
         panel->Cell(3, 1).HasCursor = true;
         for (int col = 3; col < 10; ++col)
             panel->Cell(col, 2).Shown = true; // numbers, an empty cell and a bomb above covered ones
@@ -360,5 +365,12 @@ TEST_F(ScaleTest, FullRepaintOverAnyPixelsDrawsWhatANewCanvasShows)
         panel->setPalette(TestPalette());
         panel->Paint();
         EXPECT_EQ(panel->Canvas(), fresh);
+        // The flag is laid over what its cell shows: drawn twice, its
+        // antialiased pixels would darken.
+        for (int row = 0; row < panel->GridDown(); ++row)
+            for (int col = 0; col < panel->GridAcross(); ++col)
+                if (panel->Cell(col, row).Marker != "Flag")
+                    panel->RedrawCell(col, row);
+        EXPECT_EQ(panel->Canvas(), fresh) << "drawn cell by cell";
     }
 }
