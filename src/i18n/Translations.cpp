@@ -1,7 +1,6 @@
 #include "i18n/Translations.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -34,12 +33,9 @@ QString& Current()
 
 QStringList GameLanguages()
 {
-    // Filtered by hand: a name filter would compile a regular expression,
-    // which costs the start-up a library and its memory.
-    QStringList languages;
-    for (const QString& file : QDir(kResourceFolder).entryList(QDir::Files, QDir::Name))
-        if (file.startsWith(QLatin1String("dravolt_")) && file.endsWith(QLatin1String(".qm")))
-            languages << file.mid(8, file.size() - 8 - 3);
+    // The build's list of the translations it carries under kResourceFolder.
+    QStringList languages = QString::fromLatin1(DRAVOLT_LANGUAGES).split(',');
+    languages.sort();
     return languages;
 }
 
