@@ -10,7 +10,9 @@ namespace {
 
 const std::string kFlag = "Flag";
 const std::string kUndecided = "?";
-const std::string kBomb = "M";
+// Kept once: a deal sets them for every bomb.
+const TCellText kBomb("M");
+const TCellText kBombFont("Wingdings");
 const std::string kCornerToCorner = "cornerToCorner";
 
 } // namespace
@@ -157,9 +159,10 @@ void TMineField::PrepareGrid()
         FBombTotal = n - 2;
     FSafeCellTotal = n - FBombTotal;
 
+    const TCellText fontName(PanelFontName);
     for (TSlot& slot : FCells) {
-        slot.MarkerFontName = PanelFontName;
-        slot.FaceFontName = PanelFontName;
+        slot.MarkerFontName = fontName;
+        slot.FaceFontName = fontName;
         slot.MarkerFontSize = PanelFontSize;
         slot.FaceFontSize = PanelFontSize;
         slot.MarkerFontStyle = PanelFontStyle | fsBold;
@@ -178,9 +181,8 @@ void TMineField::PrepareGrid()
 void TMineField::MakeBomb(int i)
 {
     TSlot& bomb = CellAtIndex(i);
-    bomb.Content = kBomb;
-    bomb.FaceText = kBomb;
-    bomb.FaceFontName = "Wingdings";
+    bomb.Content = bomb.FaceText = kBomb;
+    bomb.FaceFontName = kBombFont;
     bomb.FaceFontSize += 2;
     bomb.FaceFontStyle &= static_cast<TFontStyles>(~fsBold);
 }
@@ -204,10 +206,9 @@ void TMineField::CountNeighbours()
                 TSlot& next = Cell(c, r);
                 if (IsBomb(next))
                     continue;
-                if (next.Content.empty())
-                    next.Content = "1";
-                else
-                    ++next.Content[0]; // at most eight neighbours: one digit
+                // At most eight neighbours: one digit.
+                const char digit = next.Content.empty() ? '1' : static_cast<char>(next.Content[0] + 1);
+                next.Content = std::string_view(&digit, 1);
                 next.FaceText = next.Content;
             }
         }
@@ -544,9 +545,10 @@ bool TMineField::CheckWin()
     Host.StopClock();
 
     auto flagUnmarkedBombs = [this] {
+        const TCellText marker(FPreferredMarker);
         for (TSlot& slot : FCells)
             if (IsBomb(slot) && slot.Marker.empty())
-                slot.Marker = FPreferredMarker;
+                slot.Marker = marker;
         FBombsLeft = 0;
         Host.SetCounterText("0");
     };
@@ -626,7 +628,7 @@ void TMineField::SetPreferredMarker(const std::string& text)
     else if (!text.empty())
         FPreferredMarker = Utf8First(text);
     else
-        FPreferredMarker = "@";
+        FPreferredMarker = std::string(1, '@'); // a literal here trips a false -Wrestrict of GCC 12
 }
 
 void TMineField::RemarkFlags()

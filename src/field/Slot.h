@@ -3,6 +3,8 @@
 // sizes and styles.
 #pragma once
 
+#include "field/CellText.h"
+
 #include <cstdint>
 #include <string>
 
@@ -34,12 +36,12 @@ constexpr TFontStyles fsUnderline = 4;
 constexpr TFontStyles fsStrikeOut = 8;
 
 struct TSlot {
-    std::string Marker;   // empty, the preferred marker (flagged) or "?"
-    std::string Content;  // empty, "1".."8" or "M" (a bomb)
-    std::string FaceText; // drawn on an open face: Content, or "X" on a wrong flag
+    TCellText Marker;   // empty, the preferred marker (flagged) or "?"
+    TCellText Content;  // empty, "1".."8" or "M" (a bomb)
+    TCellText FaceText; // drawn on an open face: Content, or "X" on a wrong flag
     bool Cleared = false; // uncovered by the player; never a bomb
     bool Shown = false;   // drawn open
-    std::string MarkerFontName;
+    TCellText MarkerFontName;
     int MarkerFontSize = 0;
     TFontStyles MarkerFontStyle = 0;
     TColor BaseColor;
@@ -47,7 +49,7 @@ struct TSlot {
     TColor EdgeColor;
     TColor BaseTextColor;
     TColor TextColor;
-    std::string FaceFontName;
+    TCellText FaceFontName;
     int FaceFontSize = 0;
     TFontStyles FaceFontStyle = 0;
     bool HasCursor = false;

@@ -136,7 +136,7 @@ TEST_F(AccessTest, ACellIsNamedForWhatItShows)
         TSlot& slot = panel->Cell(c.Col, c.Row);
         slot.Shown = c.Shown;
         slot.Marker = c.Marker;
-        slot.FaceText = *c.FaceText ? c.FaceText : slot.Content;
+        slot.FaceText = *c.FaceText ? std::string_view(c.FaceText) : std::string_view(slot.Content);
         EXPECT_EQ(Name(c.Col, c.Row), c.Name) << c.Col << "," << c.Row;
     }
     // Every number reads as itself.

@@ -152,6 +152,23 @@ TEST(NumberColorTest, EachNumberHasItsColour)
         EXPECT_EQ(NumberColor(content), colour) << '"' << content << '"';
 }
 
+// A cell's texts are kept once per distinct text: whatever the way in, a
+// text reads back whole, and texts compare equal exactly when they are.
+TEST(CellTextTest, ReadsBackWholeAndComparesByContent)
+{
+    const std::string longName(40, 'w');
+    const std::string cases[] = {"", "7", "\xff", std::string(1, '\0'), "Flag", "\xe2\x98\x85", longName};
+    for (const std::string& text : cases) {
+        SCOPED_TRACE(text);
+        TCellText slotText;
+        slotText = text;
+        EXPECT_EQ(slotText.str(), text);
+        EXPECT_EQ(slotText.size(), text.size());
+        EXPECT_TRUE(slotText == TCellText(std::string(text)));
+        EXPECT_FALSE(slotText == TCellText(text + "x"));
+    }
+}
+
 TEST_F(ModelTest, EightBombsAroundACellMakeABlackEight)
 {
     field.Layout({"***.......", "*.*.......", "***......."});
