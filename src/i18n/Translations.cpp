@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QResource>
 #include <QTranslator>
 
 namespace {
@@ -30,6 +31,19 @@ QString& Current()
 }
 
 } // namespace
+
+bool LoadTextResources()
+{
+    // Beside the program where it is built, in its data folder where it is
+    // installed. Texts already registered (as the tests do) count as well.
+    static const bool loaded = [] {
+        for (const QString& folder : {QCoreApplication::applicationDirPath(), QStringLiteral(DRAVOLT_DATA_DIR)})
+            if (QResource::registerResource(folder + QStringLiteral("/dravolt-texts.rcc")))
+                return true;
+        return QResource(kResourceFolder).isValid();
+    }();
+    return loaded;
+}
 
 QStringList GameLanguages()
 {
@@ -73,6 +87,7 @@ bool InstallTranslations(QCoreApplication& app, const QString& language)
     if (language.isEmpty())
         return true;
 
+    LoadTextResources();
     auto* game = new QTranslator(&app);
     if (!game->load("dravolt_" + language, kResourceFolder)) {
         delete game;

@@ -9,6 +9,11 @@
 
 class QCoreApplication;
 
+// Makes the translations and the manual's pages readable under :/i18n and
+// :/manual, from the texts file the program carries; false when it cannot be
+// found. Only the first call looks for it.
+bool LoadTextResources();
+
 // The languages the game speaks besides English, as the names of their
 // translation files ("de", "pt_BR").
 QStringList GameLanguages();

@@ -15,6 +15,7 @@ constexpr const char* kWindowName = "frmManual";
 
 QString ManualPath(const QString& language)
 {
+    LoadTextResources();
     const QString translated = QString(":/manual/manual_%1.html").arg(language);
     return !language.isEmpty() && QFile::exists(translated) ? translated : QStringLiteral(":/manual/manual.html");
 }

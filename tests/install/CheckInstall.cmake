@@ -10,7 +10,7 @@ endif()
 foreach(path ${BINDIR}/dravolt ${BINDIR}/dravolt-launcher ${BINDIR}/dravolt-boards share/applications/org.dravolt.Dravolt.desktop
              share/metainfo/org.dravolt.Dravolt.metainfo.xml share/doc/dravolt/README.md
              share/icons/hicolor/scalable/apps/org.dravolt.Dravolt.svg share/icons/hicolor/48x48/apps/org.dravolt.Dravolt.png
-             share/icons/hicolor/256x256/apps/org.dravolt.Dravolt.png share/doc/dravolt/manual/manual.html share/man/man6/dravolt.6.gz)
+             share/icons/hicolor/256x256/apps/org.dravolt.Dravolt.png share/doc/dravolt/manual/manual.html share/man/man6/dravolt.6.gz share/dravolt/dravolt-texts.rcc)
   if(NOT EXISTS "${PREFIX}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()

@@ -64,7 +64,7 @@ program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [[ -f $root/usr/share/icons/hicolor/scalable/apps/$icon.svg ]] || fail "the desktop entry's icon $icon has no SVG"
 # Every language of the game is in the desktop entry and the metadata, and
-# the program carries its translations.
+# the program's texts file carries its translations.
 for language in cs de es fr it ja nl pl pt_BR ru uk zh_CN; do
   for key in Name GenericName Comment Keywords; do
     grep -q "^$key\[$language\]=" "$entry" || fail "the desktop entry lacks $key[$language]"
@@ -73,7 +73,7 @@ for language in cs de es fr it ja nl pl pt_BR ru uk zh_CN; do
   grep -q "<p xml:lang=\"$language\">" "$metainfo" || fail "the metadata lacks a $language description"
   # Resource names are stored in UTF-16, one zero byte before each letter.
   name=$(printf '%s' "dravolt_$language.qm" | sed 's/./\\x00&/g')
-  LC_ALL=C grep -qaP "$name" "$root/usr/games/dravolt" || fail "the program carries no $language translation"
+  LC_ALL=C grep -qaP "$name" "$root/usr/share/dravolt/dravolt-texts.rcc" || fail "the program carries no $language translation"
 done
 grep -q '^StartupNotify=true$' "$entry" || fail "the desktop entry lacks StartupNotify=true"
 if grep -q 'https\?://' "$metainfo"; then

@@ -3,6 +3,7 @@
 // with the test screens (DRAVOLT_TEST_PLATFORM) is chosen here when nothing else
 // was asked for.
 #include <QApplication>
+#include <QResource>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -10,6 +11,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", DRAVOLT_TEST_PLATFORM);
     QApplication app(argc, argv);
+    // The tests run apart from the program, which finds its texts beside it.
+    QResource::registerResource(DRAVOLT_TEXTS_FILE);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
