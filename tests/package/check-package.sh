@@ -37,9 +37,10 @@ diff -u "$work/expected" "$work/contents" || fail "the package's files differ fr
 [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "section $(dpkg-deb -f "$deb" Section), not games"
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libc6* ]] || fail "dependencies not worked out from the libraries: $depends"
-# The fonts the field and the counters are drawn with, Qt's translations and
-# its SVG support are no libraries of the program: they are named.
-for needed in fonts-dejavu-core fonts-liberation2 qt6-translations-l10n libqt6svg6; do
+# The fonts the field and the counters are drawn with, Qt's translations, its
+# SVG support and SQLite (loaded at run time) are no libraries the program
+# links: they are named.
+for needed in fonts-dejavu-core fonts-liberation2 qt6-translations-l10n libqt6svg6 libsqlite3-0; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [[ $(dpkg-deb -f "$deb" Recommends) == *fonts-noto-cjk* ]] || fail "Recommends lacks fonts-noto-cjk"
