@@ -48,6 +48,20 @@ done
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+
+# The game starts without Qt Charts (and Qt OpenGL with it) and SQLite: the
+# history's chart is a module in the package's own folder, where the game
+# looks for it, and SQLite is loaded when the history is first opened.
+linked=$(readelf -d "$root/usr/games/dravolt" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+if grep -E 'Charts|OpenGL|sqlite' <<<"$linked"; then
+  fail "the game links the libraries above"
+fi
+module_dir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/dravolt
+[[ -f $root$module_dir/libdravolt-chart.so ]] || fail "no chart module in $module_dir"
+# The folder is compiled in as a Qt string, in UTF-16: a zero byte beside each letter.
+folder=$(printf '%s' "$module_dir" | sed 's/./\\x00&/g')
+LC_ALL=C grep -qaP "$folder" "$root/usr/games/dravolt" || fail "the game does not look for its chart in $module_dir"
+
 metainfo=$root/usr/share/metainfo/org.dravolt.Dravolt.metainfo.xml
 entry=$root/usr/share/applications/org.dravolt.Dravolt.desktop
 
