@@ -57,8 +57,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries: the fonts the field and the counters are drawn with,
-# Qt's own translations and its SVG support for the icon. Japanese and
-# Chinese need a font with their characters.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2, qt6-translations-l10n, libqt6svg6")
+# Qt's own translations, its SVG support for the icon, and SQLite, which the
+# game loads when it first opens its history. Japanese and Chinese need a
+# font with their characters.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2, qt6-translations-l10n, libqt6svg6, libsqlite3-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 include(CPack)

@@ -468,10 +468,11 @@ Sans for the cells), the field panel and its 6,000 cell records of 208 bytes
 canvas, and the copy of the canvas into the backing store in paintEvent.
 
 Memory follows the same lines. Beside the canvas the game maps more code: its
-own (about 1 MiB of it is touched at start), Qt Charts with Qt OpenGL and
-SQLite for the game history (about 1.3 MiB, loaded with the program though
-used only by the history window and at the end of a game), more of Qt Widgets
-and Gui, and the Liberation Sans files; and the cell records. On a screen
+own (about 1 MiB of it is touched at start), more of Qt Widgets and Gui, and
+the Liberation Sans files; and the cell records. Qt Charts (with Qt OpenGL)
+and SQLite wait until they are needed: the history's chart is a module
+loaded with the first history window, and SQLite comes with the first game
+recorded or the first history shown. On a screen
 scaled twice the game's canvas holds the screen's device pixels,
 $(mib "$canvas_2x_kib") instead of $(mib "$canvas_kib"), so that the cells are drawn sharp.
 EOF

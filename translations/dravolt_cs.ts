@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>Tuto hru nebylo možné zapsat do historie her %1, proto se až do příštího spuštění Dravoltu další hry nezaznamenají.</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>Do historie her %1 se nezaznamenávají žádné hry, protože knihovnu SQLite %2 nelze načíst.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>Zatím žádné výhry v této velikosti a režimu</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>Graf časů výher nelze zobrazit.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>Dieses Spiel konnte nicht in den Spielverlauf %1 geschrieben werden, daher werden bis zum nächsten Start von Dravolt keine weiteren Spiele aufgezeichnet.</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>Im Spielverlauf %1 werden keine Spiele aufgezeichnet, weil die SQLite-Bibliothek %2 nicht geladen werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>Noch keine Siege mit dieser Größe und diesem Modus</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>Das Diagramm der Siegeszeiten konnte nicht angezeigt werden.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>Esta partida no se pudo escribir en el historial de partidas %1, así que no se registrarán más partidas hasta que Dravolt vuelva a iniciarse.</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>No se registran partidas en el historial de partidas %1, porque no se puede cargar la biblioteca SQLite %2.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>Aún no hay victorias de este tamaño y modo</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>No se pudo mostrar el gráfico de los tiempos de las victorias.</translation>
     </message>
 </context>
 <context>

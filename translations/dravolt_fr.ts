@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>Cette partie n&apos;a pas pu être écrite dans l&apos;historique des parties %1 : plus aucune partie ne sera enregistrée avant le prochain démarrage de Dravolt.</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>Aucune partie n&apos;est enregistrée dans l&apos;historique des parties %1, car la bibliothèque SQLite %2 ne peut pas être chargée.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>Pas encore de victoire de cette taille et de ce mode</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>Le graphique des temps des victoires n&apos;a pas pu être affiché.</translation>
     </message>
 </context>
 <context>

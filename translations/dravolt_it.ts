@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>Impossibile scrivere questa partita nella cronologia delle partite %1, quindi non verranno registrate altre partite fino al prossimo avvio di Dravolt.</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>Nessuna partita viene registrata nella cronologia delle partite %1, perché non è possibile caricare la libreria SQLite %2.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>Ancora nessuna vittoria con queste dimensioni e modalità</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>Non è stato possibile mostrare il grafico dei tempi delle vittorie.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>このゲームをゲーム履歴 %1 に書き込めなかったため、Dravolt を次に起動するまでこれ以上ゲームは記録されません。</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>SQLite ライブラリ %2 を読み込めないため、ゲーム履歴 %1 にはゲームが記録されません。</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>このサイズとモードでの勝利はまだありません</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>勝利のタイムのグラフを表示できませんでした。</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>Dit spel kon niet in de spelgeschiedenis %1 worden geschreven, dus worden er geen spellen meer vastgelegd tot Dravolt opnieuw start.</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>Er worden geen spellen vastgelegd in de spelgeschiedenis %1, omdat de SQLite-bibliotheek %2 niet kan worden geladen.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>Nog geen winsten van deze grootte en modus</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>De grafiek van de winsttijden kon niet worden getoond.</translation>
     </message>
 </context>
 <context>

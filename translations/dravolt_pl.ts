@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>Nie można zapisać tej gry w historii gier %1, więc kolejne gry nie będą zapisywane do ponownego uruchomienia Dravolt.</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>Gry nie są zapisywane w historii gier %1, ponieważ nie można wczytać biblioteki SQLite %2.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>Brak jeszcze wygranych w tym rozmiarze i trybie</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>Nie można wyświetlić wykresu czasów wygranych.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>Não foi possível gravar este jogo no histórico de jogos %1, por isso nenhum outro jogo será registrado até o Dravolt ser aberto de novo.</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>Nenhum jogo é registrado no histórico de jogos %1, porque a biblioteca SQLite %2 não pode ser carregada.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>Ainda não há vitórias deste tamanho e modo</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>Não foi possível mostrar o gráfico dos tempos das vitórias.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>Не удалось записать эту игру в историю игр %1, поэтому больше игры не записываются до следующего запуска Dravolt.</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>Игры не записываются в историю игр %1, потому что не удаётся загрузить библиотеку SQLite %2.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>Побед этого размера и режима пока нет</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>Не удалось показать график времени побед.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>Цю гру не вдалося записати в історію ігор %1, тому до наступного запуску Dravolt ігри більше не записуватимуться.</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>Ігри не записуються до історії ігор %1, бо не вдається завантажити бібліотеку SQLite %2.</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>Перемог цього розміру й режиму поки немає</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>Не вдалося показати графік часу перемог.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,10 @@
         <source>This game could not be written to the game history %1, so no more games are recorded until Dravolt starts again.</source>
         <translation>无法将本局写入游戏历史 %1，因此在 Dravolt 下次启动之前不再记录游戏。</translation>
     </message>
+    <message>
+        <source>No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.</source>
+        <translation>无法加载 SQLite 库 %2，因此不会在游戏历史 %1 中记录游戏。</translation>
+    </message>
 </context>
 <context>
     <name>THistoryTable</name>
@@ -260,6 +264,10 @@
     <message>
         <source>No wins of this size and mode yet</source>
         <translation>此大小和模式尚无胜局</translation>
+    </message>
+    <message>
+        <source>The chart of winning times could not be shown.</source>
+        <translation>无法显示获胜时间图表。</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #include "gamelog/GameDatabase.h"
 
-#include <sqlite3.h>
+#include "gamelog/SqliteLibrary.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -37,40 +37,44 @@ constexpr const char* kSummaryColumns = "id, ended_at, height, width, bombs, mod
 // A prepared statement, finalized when it goes.
 class TStatement {
 public:
-    TStatement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &FStatement, nullptr); }
-    ~TStatement() { sqlite3_finalize(FStatement); }
+    TStatement(const TSqlite& sql, sqlite3* db, const char* text) : FSql(sql)
+    {
+        FSql.prepare_v2(db, text, -1, &FStatement, nullptr);
+    }
+    ~TStatement() { FSql.finalize(FStatement); }
     TStatement(const TStatement&) = delete;
     TStatement& operator=(const TStatement&) = delete;
     explicit operator bool() const { return FStatement != nullptr; }
     sqlite3_stmt* get() const { return FStatement; }
 
 private:
+    const TSqlite& FSql;
     sqlite3_stmt* FStatement = nullptr;
 };
 
-std::string Text(sqlite3_stmt* s, int column)
+std::string Text(const TSqlite& sql, sqlite3_stmt* s, int column)
 {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
+    const auto* text = reinterpret_cast<const char*>(sql.column_text(s, column));
     return text ? std::string(text) : std::string();
 }
 
-TGameRow ReadSummary(sqlite3_stmt* s)
+TGameRow ReadSummary(const TSqlite& sql, sqlite3_stmt* s)
 {
     TGameRow row;
-    row.Id = sqlite3_column_int64(s, 0);
-    row.EndedAt = Text(s, 1);
-    row.Height = sqlite3_column_int(s, 2);
-    row.Width = sqlite3_column_int(s, 3);
-    row.Bombs = sqlite3_column_int(s, 4);
-    row.Mode = Text(s, 5);
-    row.Result = Text(s, 6);
-    row.Millis = sqlite3_column_int64(s, 7);
-    row.Bbbv = sqlite3_column_int(s, 8);
-    row.BbbvDone = sqlite3_column_int(s, 9);
-    row.LeftClicks = sqlite3_column_int(s, 10);
-    row.RightClicks = sqlite3_column_int(s, 11);
-    row.Chords = sqlite3_column_int(s, 12);
-    row.Start = sqlite3_column_int(s, 13);
+    row.Id = sql.column_int64(s, 0);
+    row.EndedAt = Text(sql, s, 1);
+    row.Height = sql.column_int(s, 2);
+    row.Width = sql.column_int(s, 3);
+    row.Bombs = sql.column_int(s, 4);
+    row.Mode = Text(sql, s, 5);
+    row.Result = Text(sql, s, 6);
+    row.Millis = sql.column_int64(s, 7);
+    row.Bbbv = sql.column_int(s, 8);
+    row.BbbvDone = sql.column_int(s, 9);
+    row.LeftClicks = sql.column_int(s, 10);
+    row.RightClicks = sql.column_int(s, 11);
+    row.Chords = sql.column_int(s, 12);
+    row.Start = sql.column_int(s, 13);
     return row;
 }
 
@@ -86,7 +90,8 @@ TGameDatabase::~TGameDatabase() { Close(); }
 
 void TGameDatabase::Close()
 {
-    sqlite3_close(FDb);
+    if (FDb)
+        FSql->close(FDb);
     FDb = nullptr;
 }
 
@@ -94,6 +99,9 @@ TDatabaseOpen TGameDatabase::Open(const std::string& path, const std::string& da
 {
     Close();
     FRenamedTo.clear();
+    FSql = Sqlite();
+    if (!FSql)
+        return TDatabaseOpen::NoLibrary;
     const TDatabaseOpen opened = OpenFile(path);
     if (opened != TDatabaseOpen::Renamed)
         return opened;
@@ -122,23 +130,23 @@ TDatabaseOpen TGameDatabase::OpenFile(const std::string& path)
     // One thread uses the connection: without its mutex each column read
     // costs half as much, which the history window's 100,000 rows feel.
     constexpr int kFlags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
-    if (sqlite3_open_v2(path.c_str(), &FDb, kFlags, nullptr) != SQLITE_OK) {
+    if (FSql->open_v2(path.c_str(), &FDb, kFlags, nullptr) != SQLITE_OK) {
         Close();
         return TDatabaseOpen::Unwritable;
     }
-    sqlite3_extended_result_codes(FDb, 1);
-    sqlite3_busy_timeout(FDb, kBusyTimeoutMs);
+    FSql->extended_result_codes(FDb, 1);
+    FSql->busy_timeout(FDb, kBusyTimeoutMs);
     int version = 0;
     {
-        TStatement query(FDb, "PRAGMA user_version");
-        const int step = query ? sqlite3_step(query.get()) : sqlite3_errcode(FDb);
-        if (Damage(step) || Damage(sqlite3_errcode(FDb)))
+        TStatement query(*FSql, FDb, "PRAGMA user_version");
+        const int step = query ? FSql->step(query.get()) : FSql->errcode(FDb);
+        if (Damage(step) || Damage(FSql->errcode(FDb)))
             return TDatabaseOpen::Renamed;
         if (step != SQLITE_ROW) {
             Close();
             return TDatabaseOpen::Unwritable;
         }
-        version = sqlite3_column_int(query.get(), 0);
+        version = FSql->column_int(query.get(), 0);
     }
     if (version > kSchemaVersion) {
         Close();
@@ -146,7 +154,7 @@ TDatabaseOpen TGameDatabase::OpenFile(const std::string& path)
     }
     const std::string setup = std::string("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; BEGIN IMMEDIATE; ") + kCreate +
                               "; PRAGMA user_version=" + std::to_string(kSchemaVersion) + "; COMMIT;";
-    const int result = sqlite3_exec(FDb, setup.c_str(), nullptr, nullptr, nullptr);
+    const int result = FSql->exec(FDb, setup.c_str(), nullptr, nullptr, nullptr);
     if (Damage(result))
         return TDatabaseOpen::Renamed;
     if (result != SQLITE_OK) {
@@ -160,32 +168,32 @@ bool TGameDatabase::Record(const TGameRow& row)
 {
     if (!FDb)
         return false;
-    TStatement insert(FDb, "INSERT INTO games (ended_at, height, width, bombs, mode, result, millis, bbbv, "
+    TStatement insert(*FSql, FDb, "INSERT INTO games (ended_at, height, width, bombs, mode, result, millis, bbbv, "
                            "bbbv_done, left_clicks, right_clicks, chords, start, mines, moves) "
                            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     if (!insert)
         return false;
     sqlite3_stmt* s = insert.get();
-    sqlite3_bind_text(s, 1, row.EndedAt.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_int(s, 2, row.Height);
-    sqlite3_bind_int(s, 3, row.Width);
-    sqlite3_bind_int(s, 4, row.Bombs);
-    sqlite3_bind_text(s, 5, row.Mode.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(s, 6, row.Result.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_int64(s, 7, row.Millis);
-    sqlite3_bind_int(s, 8, row.Bbbv);
-    sqlite3_bind_int(s, 9, row.BbbvDone);
-    sqlite3_bind_int(s, 10, row.LeftClicks);
-    sqlite3_bind_int(s, 11, row.RightClicks);
-    sqlite3_bind_int(s, 12, row.Chords);
-    sqlite3_bind_int(s, 13, row.Start);
-    sqlite3_bind_text(s, 14, row.Mines.c_str(), -1, SQLITE_TRANSIENT);
+    FSql->bind_text(s, 1, row.EndedAt.c_str(), -1, SQLITE_TRANSIENT);
+    FSql->bind_int(s, 2, row.Height);
+    FSql->bind_int(s, 3, row.Width);
+    FSql->bind_int(s, 4, row.Bombs);
+    FSql->bind_text(s, 5, row.Mode.c_str(), -1, SQLITE_TRANSIENT);
+    FSql->bind_text(s, 6, row.Result.c_str(), -1, SQLITE_TRANSIENT);
+    FSql->bind_int64(s, 7, row.Millis);
+    FSql->bind_int(s, 8, row.Bbbv);
+    FSql->bind_int(s, 9, row.BbbvDone);
+    FSql->bind_int(s, 10, row.LeftClicks);
+    FSql->bind_int(s, 11, row.RightClicks);
+    FSql->bind_int(s, 12, row.Chords);
+    FSql->bind_int(s, 13, row.Start);
+    FSql->bind_text(s, 14, row.Mines.c_str(), -1, SQLITE_TRANSIENT);
     if (row.Moves.empty())
-        sqlite3_bind_zeroblob(s, 15, 0); // a null pointer would bind NULL
+        FSql->bind_zeroblob(s, 15, 0); // a null pointer would bind NULL
     else
-        sqlite3_bind_blob(s, 15, row.Moves.data(), static_cast<int>(row.Moves.size()), SQLITE_TRANSIENT);
+        FSql->bind_blob(s, 15, row.Moves.data(), static_cast<int>(row.Moves.size()), SQLITE_TRANSIENT);
     // A single statement is its own transaction, committed when it is done.
-    return sqlite3_step(s) == SQLITE_DONE;
+    return FSql->step(s) == SQLITE_DONE;
 }
 
 std::vector<TGameRow> TGameDatabase::Games() const
@@ -199,15 +207,15 @@ std::vector<TGameRow> TGameDatabase::Games() const
         // count at the cost of one look-up (count(*) would read every row once
         // more); ids set by another tool get no more than kRoomBound rows' room.
         constexpr sqlite3_int64 kRoomBound = 1'000'000;
-        TStatement last(FDb, "SELECT max(id) FROM games");
-        if (last && sqlite3_step(last.get()) == SQLITE_ROW) {
-            const sqlite3_int64 room = std::clamp<sqlite3_int64>(sqlite3_column_int64(last.get(), 0), 0, kRoomBound);
+        TStatement last(*FSql, FDb, "SELECT max(id) FROM games");
+        if (last && FSql->step(last.get()) == SQLITE_ROW) {
+            const sqlite3_int64 room = std::clamp<sqlite3_int64>(FSql->column_int64(last.get(), 0), 0, kRoomBound);
             rows.reserve(static_cast<std::size_t>(room));
         }
     }
-    TStatement query(FDb, (std::string("SELECT ") + kSummaryColumns + " FROM games ORDER BY id").c_str());
-    while (query && sqlite3_step(query.get()) == SQLITE_ROW)
-        rows.push_back(ReadSummary(query.get()));
+    TStatement query(*FSql, FDb, (std::string("SELECT ") + kSummaryColumns + " FROM games ORDER BY id").c_str());
+    while (query && FSql->step(query.get()) == SQLITE_ROW)
+        rows.push_back(ReadSummary(*FSql, query.get()));
     return rows;
 }
 
@@ -215,15 +223,16 @@ std::optional<TGameRow> TGameDatabase::Game(std::int64_t id) const
 {
     if (!FDb)
         return std::nullopt;
-    TStatement query(FDb, (std::string("SELECT ") + kSummaryColumns + ", mines, moves FROM games WHERE id = ?").c_str());
+    TStatement query(*FSql, FDb,
+                     (std::string("SELECT ") + kSummaryColumns + ", mines, moves FROM games WHERE id = ?").c_str());
     if (!query)
         return std::nullopt;
-    sqlite3_bind_int64(query.get(), 1, id);
-    if (sqlite3_step(query.get()) != SQLITE_ROW)
+    FSql->bind_int64(query.get(), 1, id);
+    if (FSql->step(query.get()) != SQLITE_ROW)
         return std::nullopt;
-    TGameRow row = ReadSummary(query.get());
-    row.Mines = Text(query.get(), 14);
-    const auto* blob = static_cast<const std::uint8_t*>(sqlite3_column_blob(query.get(), 15));
-    row.Moves.assign(blob, blob + sqlite3_column_bytes(query.get(), 15));
+    TGameRow row = ReadSummary(*FSql, query.get());
+    row.Mines = Text(*FSql, query.get(), 14);
+    const auto* blob = static_cast<const std::uint8_t*>(FSql->column_blob(query.get(), 15));
+    row.Moves.assign(blob, blob + FSql->column_bytes(query.get(), 15));
     return row;
 }

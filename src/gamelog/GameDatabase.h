@@ -2,7 +2,8 @@
 // game in the table `games`. WAL mode and a busy timeout let several windows
 // in one folder record at once; each game is committed on its own, so a
 // killed program loses at most the game it was playing. The schema version is
-// PRAGMA user_version: a file of a later version is left untouched.
+// PRAGMA user_version: a file of a later version is left untouched. SQLite
+// itself is loaded by the first Open.
 #pragma once
 
 #include "gamelog/GameRow.h"
@@ -12,12 +13,14 @@
 #include <vector>
 
 struct sqlite3;
+struct TSqlite;
 
 enum class TDatabaseOpen {
     Ready,
     Renamed,    // the file was no database or damaged: set aside, a new one started
     Newer,      // written by a later version: nothing is read or recorded
     Unwritable, // cannot be made or written here
+    NoLibrary,  // SQLite cannot be loaded: nothing is read or recorded
 };
 
 class TGameDatabase {
@@ -46,6 +49,7 @@ private:
     TDatabaseOpen OpenFile(const std::string& path);
     void Close();
 
+    const TSqlite* FSql = nullptr; // the library's functions, once opened
     sqlite3* FDb = nullptr;
     std::string FRenamedTo;
 };

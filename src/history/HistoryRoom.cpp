@@ -1,5 +1,7 @@
 #include "history/HistoryRoom.h"
 
+#include "gamelog/SqliteLibrary.h"
+
 #include <QDate>
 
 #include <filesystem>
@@ -36,6 +38,10 @@ bool THistoryRoom::Ready(bool create)
         FTell(tr("The game history %1 cannot be written in this folder, so no games are recorded until Dravolt "
                  "starts again.")
                   .arg(QString::fromLatin1(kFileName)));
+        break;
+    case TDatabaseOpen::NoLibrary:
+        FTell(tr("No games are recorded in the game history %1, because the SQLite library %2 cannot be loaded.")
+                  .arg(QString::fromLatin1(kFileName), QString::fromLatin1(kSqliteLibrary)));
         break;
     }
     FGivenUp = true;

@@ -1,5 +1,6 @@
 #include "history/HistoryWindow.h"
 
+#include "chart/WinsChartModule.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/MessageBox.h"
 #include "history/HistoryRoom.h"
@@ -7,8 +8,6 @@
 #include "history/ReplayWindow.h"
 #include "i18n/Translations.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -16,12 +15,9 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLegend>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <variant>
@@ -84,10 +80,20 @@ THistoryWindow::THistoryWindow(THistoryRoom& room, std::function<void(const TBoa
     grdGames->horizontalHeader()->setStretchLastSection(true);
     grdGames->setSortingEnabled(true);
     grdGames->sortByColumn(THistoryTable::Ended, Qt::DescendingOrder);
-    chtProgress = new QChartView(NewChart(), split);
+    if (const TNewWinsChart newChart = LoadWinsChart()) {
+        TWinsChartSetup setup{tr("Time (s)"), tr("3BV/s"), tr("Win"), std::nullopt};
+        // English keeps the axes' own number format.
+        if (!CurrentLanguage().isEmpty())
+            setup.Numbers = CurrentNumberLocale();
+        FChart = newChart(setup, split);
+        chtProgress = FChart->Widget();
+    } else {
+        auto* missing = new QLabel(tr("The chart of winning times could not be shown."), split);
+        missing->setAlignment(Qt::AlignCenter);
+        chtProgress = missing;
+    }
     chtProgress->setObjectName("chtProgress");
     chtProgress->setAccessibleName(tr("Winning times and 3BV/s"));
-    chtProgress->setRenderHint(QPainter::Antialiasing);
     chtProgress->setMinimumHeight(260);
     layout->addWidget(split, 1);
 
@@ -149,6 +155,8 @@ void THistoryWindow::ShowKind(int index)
 
 void THistoryWindow::UpdateChart(const std::vector<const TGameRow*>& games)
 {
+    if (!FChart)
+        return;
     // Beyond kChartPoints wins a point stands for the average of a run of
     // wins that follow each other: the trend shows, and the chart stays quick.
     std::vector<const TGameRow*> won;
@@ -171,60 +179,8 @@ void THistoryWindow::UpdateChart(const std::vector<const TGameRow*>& games)
         times.append({x, seconds / n});
         speeds.append({x, speed / n});
     }
-    // Without wins the axes would only show ticks of a made-up range.
-    const bool any = !won.empty();
-    chtProgress->chart()->setTitle(any ? tr("Wins of this size and mode") : tr("No wins of this size and mode yet"));
-    FTimeSeries->replace(times);
-    FSpeedSeries->replace(speeds);
-    double maxTime = 1;
-    double maxSpeed = 1;
-    for (qsizetype i = 0; i < times.size(); ++i) {
-        maxTime = std::max(maxTime, times[i].y());
-        maxSpeed = std::max(maxSpeed, speeds[i].y());
-    }
-    // Up to five wins each has a tick of its own; five ticks over 1 to 2
-    // would all read "1".
-    FWinsAxis->setTickCount(std::clamp(static_cast<int>(won.size()), 2, 5));
-    FWinsAxis->setRange(1, std::max<double>(2, static_cast<double>(won.size())));
-    FSecondsAxis->setRange(0, maxTime * 1.05);
-    FSpeedAxis->setRange(0, maxSpeed * 1.05);
-    for (QValueAxis* axis : {FWinsAxis, FSecondsAxis, FSpeedAxis})
-        axis->setVisible(any);
-    chtProgress->chart()->legend()->setVisible(any);
-}
-
-// The chart, its two series and three axes are made once; each size and mode
-// shown only refills them.
-QChart* THistoryWindow::NewChart()
-{
-    auto* chart = new QChart;
-    // English keeps the axes' own number format.
-    if (!CurrentLanguage().isEmpty()) {
-        chart->setLocale(CurrentNumberLocale());
-        chart->setLocalizeNumbers(true);
-    }
-    FTimeSeries = new QLineSeries(chart);
-    FTimeSeries->setName(tr("Time (s)"));
-    FSpeedSeries = new QLineSeries(chart);
-    FSpeedSeries->setName(tr("3BV/s"));
-    chart->addSeries(FTimeSeries);
-    chart->addSeries(FSpeedSeries);
-    FWinsAxis = new QValueAxis(chart);
-    FWinsAxis->setTitleText(tr("Win"));
-    // Localized labels take a format only with a precision.
-    FWinsAxis->setLabelFormat(chart->localizeNumbers() ? "%.0f" : "%d");
-    FSecondsAxis = new QValueAxis(chart);
-    FSecondsAxis->setTitleText(tr("Time (s)"));
-    FSpeedAxis = new QValueAxis(chart);
-    FSpeedAxis->setTitleText(tr("3BV/s"));
-    chart->addAxis(FWinsAxis, Qt::AlignBottom);
-    chart->addAxis(FSecondsAxis, Qt::AlignLeft);
-    chart->addAxis(FSpeedAxis, Qt::AlignRight);
-    FTimeSeries->attachAxis(FWinsAxis);
-    FTimeSeries->attachAxis(FSecondsAxis);
-    FSpeedSeries->attachAxis(FWinsAxis);
-    FSpeedSeries->attachAxis(FSpeedAxis);
-    return chart;
+    FChart->Show({won.empty() ? tr("No wins of this size and mode yet") : tr("Wins of this size and mode"), times,
+                  speeds, static_cast<int>(won.size())});
 }
 
 const TGameRow* THistoryWindow::SelectedGame() const

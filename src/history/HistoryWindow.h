@@ -12,14 +12,11 @@
 #include <functional>
 #include <vector>
 
-class QChart;
-class QChartView;
+class IWinsChart;
 class QComboBox;
 class QLabel;
-class QLineSeries;
 class QPushButton;
 class QTableView;
-class QValueAxis;
 class THistoryRoom;
 class THistoryTable;
 
@@ -34,7 +31,8 @@ public:
     void ShowKind(int index);
     QComboBox* cboKind = nullptr;
     QTableView* grdGames = nullptr;
-    QChartView* chtProgress = nullptr;
+    // The chart, or a label in its place when its module cannot be loaded.
+    QWidget* chtProgress = nullptr;
     QPushButton* btnReplay = nullptr;
     QPushButton* btnPlayAgain = nullptr;
     QPushButton* btnExport = nullptr;
@@ -46,7 +44,6 @@ public:
 
 private:
     const TGameRow* SelectedGame() const;
-    QChart* NewChart();
     void UpdateChart(const std::vector<const TGameRow*>& games);
     void ReplaySelected();
     void PlaySelectedAgain();
@@ -58,9 +55,5 @@ private:
     std::vector<TGameKind> FKinds;
     std::vector<const TGameRow*> FShown; // of the kind shown, oldest first
     THistoryTable* FTable = nullptr;
-    QLineSeries* FTimeSeries = nullptr;
-    QLineSeries* FSpeedSeries = nullptr;
-    QValueAxis* FWinsAxis = nullptr;
-    QValueAxis* FSecondsAxis = nullptr;
-    QValueAxis* FSpeedAxis = nullptr;
+    IWinsChart* FChart = nullptr; // null without the chart's module
 };

@@ -1,6 +1,7 @@
 // The game database: rows as written, windows recording at once, a killed
 // program, and the files it must not damage or cannot write.
 #include "gamelog/GameDatabase.h"
+#include "gamelog/SqliteLibrary.h"
 #include "settings/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -184,6 +185,22 @@ TEST(GameDatabaseTest, AFolderThatCannotBeWrittenTurnsTheHistoryOff)
     });
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_FALSE(std::filesystem::exists(inside + "/DravoltGames.sqlite"));
+}
+
+// SQLite comes whole or not at all: a library without one of its functions
+// would leave a null pointer to be called when a game ends.
+TEST(GameDatabaseTest, SqliteIsLoadedOnlyWithEveryFunction)
+{
+    const struct {
+        const char* Library;
+        bool Loaded;
+    } cases[] = {
+        {kSqliteLibrary, true},
+        {"libm.so.6", false}, // loads, but is no SQLite
+        {"libdravolt-missing.so.0", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LoadSqlite(c.Library).has_value(), c.Loaded) << c.Library;
 }
 
 } // namespace

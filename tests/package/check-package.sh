@@ -37,9 +37,10 @@ diff -u "$work/expected" "$work/contents" || fail "the package's files differ fr
 [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "section $(dpkg-deb -f "$deb" Section), not games"
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libc6* ]] || fail "dependencies not worked out from the libraries: $depends"
-# The fonts the field and the counters are drawn with, Qt's translations and
-# its SVG support are no libraries of the program: they are named.
-for needed in fonts-dejavu-core fonts-liberation2 qt6-translations-l10n libqt6svg6; do
+# The fonts the field and the counters are drawn with, Qt's translations, its
+# SVG support and SQLite (loaded at run time) are no libraries the program
+# links: they are named.
+for needed in fonts-dejavu-core fonts-liberation2 qt6-translations-l10n libqt6svg6 libsqlite3-0; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [[ $(dpkg-deb -f "$deb" Recommends) == *fonts-noto-cjk* ]] || fail "Recommends lacks fonts-noto-cjk"
@@ -47,6 +48,20 @@ done
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+
+# The game starts without Qt Charts (and Qt OpenGL with it) and SQLite: the
+# history's chart is a module in the package's own folder, where the game
+# looks for it, and SQLite is loaded when the history is first opened.
+linked=$(readelf -d "$root/usr/games/dravolt" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+if grep -E 'Charts|OpenGL|sqlite' <<<"$linked"; then
+  fail "the game links the libraries above"
+fi
+module_dir=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/dravolt
+[[ -f $root$module_dir/libdravolt-chart.so ]] || fail "no chart module in $module_dir"
+# The folder is compiled in as a Qt string, in UTF-16: a zero byte beside each letter.
+folder=$(printf '%s' "$module_dir" | sed 's/./\\x00&/g')
+LC_ALL=C grep -qaP "$folder" "$root/usr/games/dravolt" || fail "the game does not look for its chart in $module_dir"
+
 metainfo=$root/usr/share/metainfo/org.dravolt.Dravolt.metainfo.xml
 entry=$root/usr/share/applications/org.dravolt.Dravolt.desktop
 

@@ -2,6 +2,7 @@
 // list and chart in the player's language, its export as CSV, and boards
 // played from codes.
 #include "WindowTestSupport.h"
+#include "chart/WinsChartModule.h"
 #include "gamelog/BoardCode.h"
 #include "gamelog/GameDatabase.h"
 #include "history/HistoryRoom.h"
@@ -94,7 +95,9 @@ TEST_P(HistoryFiguresTest, ShownInThePlayersLanguage)
         for (int column = 0; column < list->columnCount() && list->rowCount() > 0; ++column)
             first << list->index(0, column).data().toString();
         EXPECT_EQ(first.join(" | ").toStdString(), c.FirstRow.join(" | ").toStdString());
-        const QChart* chart = history.chtProgress->chart();
+        const auto* view = qobject_cast<const QChartView*>(history.chtProgress);
+        ASSERT_NE(view, nullptr);
+        const QChart* chart = view->chart();
         EXPECT_EQ(chart->title().toStdString(), c.ChartTitle.toStdString());
         for (const QAbstractAxis* axis : chart->axes())
             EXPECT_EQ(axis->isVisible(), c.AxesShown) << axis->titleText().toStdString();
@@ -123,6 +126,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {"2026-12-08 12:00:00+01:00", "12,345", "30/30", "2,43", "75 %", "gewonnen"},
                      "Siege mit dieser Größe und diesem Modus", true}),
     [](const testing::TestParamInfo<TFiguresCase>& info) { return std::string(info.param.Name); });
+
+// The chart comes from the module beside the program, and from nowhere else.
+TEST(WinsChartModuleTest, IsLoadedOnlyFromAFolderThatHasIt)
+{
+    const QTemporaryDir empty;
+    EXPECT_NE(LoadWinsChart({empty.path(), QCoreApplication::applicationDirPath()}), nullptr);
+    EXPECT_EQ(LoadWinsChart({empty.path()}), nullptr);
+}
 
 TEST_F(HistoryFixture, ExportWritesTheGamesShownAsCsv)
 {
