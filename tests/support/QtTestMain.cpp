@@ -3,7 +3,6 @@
 // with the test screens (DRAVOLT_TEST_PLATFORM) is chosen here when nothing else
 // was asked for.
 #include <QApplication>
-#include <QResource>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -11,8 +10,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", DRAVOLT_TEST_PLATFORM);
     QApplication app(argc, argv);
-    // The tests run apart from the program, which finds its texts beside it.
-    QResource::registerResource(DRAVOLT_TEXTS_FILE);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
