@@ -52,15 +52,15 @@ struct TCellTiles::TTile {
 TCellTiles::TCellTiles() = default;
 TCellTiles::~TCellTiles() = default;
 
-const TCellTiles::TTile& TCellTiles::TileFor(const TDrawnCell& look, QSize size)
+std::uint16_t TCellTiles::TileFor(const TDrawnCell& look, QSize size)
 {
-    if (FLast && FLast->Shows(look, size))
-        return *FLast;
-    for (const auto& tile : FTiles)
-        if (tile->Shows(look, size))
-            return *(FLast = tile.get());
+    if (FLast < FTiles.size() && FTiles[FLast]->Shows(look, size))
+        return static_cast<std::uint16_t>(FLast);
+    for (FLast = 0; FLast < FTiles.size(); ++FLast)
+        if (FTiles[FLast]->Shows(look, size))
+            return static_cast<std::uint16_t>(FLast);
     FTiles.push_back(TTile::Sample(look, size, FScale, FColours));
-    return *(FLast = FTiles.back().get());
+    return static_cast<std::uint16_t>(FLast);
 }
 
 bool TCellTiles::Paint(QImage& canvas, const TGridEdges& edges,
@@ -73,7 +73,6 @@ bool TCellTiles::Paint(QImage& canvas, const TGridEdges& edges,
         return false;
     if (!SameColours(colours, FColours) || edges.Scale != FScale || FTiles.size() > kMostTiles) {
         FTiles.clear();
-        FLast = nullptr;
         FColours = colours;
         FScale = edges.Scale;
     }
@@ -81,17 +80,19 @@ bool TCellTiles::Paint(QImage& canvas, const TGridEdges& edges,
     for (int row = 0; row < down; ++row)
         for (int col = 0; col < across; ++col) {
             const QSize size(edges.Columns[col + 1] - edges.Columns[col], edges.Rows[row + 1] - edges.Rows[row]);
-            const TTile& tile = TileFor(lookAt(col, row), size);
-            if (!tile.Fits)
+            const std::uint16_t tile = TileFor(lookAt(col, row), size);
+            if (!FTiles[tile]->Fits)
                 return false;
-            FGrid[static_cast<std::size_t>(row) * across + col] = &tile;
+            FGrid[static_cast<std::size_t>(row) * across + col] = tile;
         }
 
     TPixelCanvas pixels(canvas);
     uchar* const bits = canvas.bits();
     const qsizetype stride = canvas.bytesPerLine();
+    std::vector<const TTile*> tiles(static_cast<std::size_t>(across)); // of one row
     for (int row = 0; row < down; ++row) {
-        const TTile* const* tiles = &FGrid[static_cast<std::size_t>(row) * across];
+        for (int col = 0; col < across; ++col)
+            tiles[col] = FTiles[FGrid[static_cast<std::size_t>(row) * across + col]].get();
         const int top = edges.Rows[row];
         // The edges' ends over the row above, or the frame, as drawn so far.
         for (int col = 0; col < across; ++col)

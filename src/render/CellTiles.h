@@ -19,6 +19,7 @@
 
 #include <QImage>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -54,11 +55,14 @@ public:
 
 private:
     struct TTile;
-    const TTile& TileFor(const TDrawnCell& look, QSize size);
+    // The place of the look's tile in FTiles.
+    std::uint16_t TileFor(const TDrawnCell& look, QSize size);
 
     std::vector<std::unique_ptr<TTile>> FTiles;
-    const TTile* FLast = nullptr; // neighbouring cells often look alike
+    std::size_t FLast = 0; // neighbouring cells often look alike
     TDesktopColors FColours;
     double FScale = 0;
-    std::vector<const TTile*> FGrid; // the tile of each cell, row by row
+    // The tile of each cell, row by row, as its place in FTiles: a field has
+    // at most 6,000 cells, and the grid stays a quarter of pointers' size.
+    std::vector<std::uint16_t> FGrid;
 };
