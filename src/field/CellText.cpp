@@ -1,32 +1,58 @@
 #include "field/CellText.h"
 
-#include <array>
+#include <atomic>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <ostream>
-#include <set>
+#include <stdexcept>
 
-const std::string* TCellText::Keep(std::string_view text)
+namespace {
+
+// Longer texts are kept in blocks that never move, so that reading one takes
+// no lock. Four million of them is far beyond what a run can set: the markers
+// are one character, the fonts a few names.
+constexpr std::uint32_t kBlockSize = 1024;
+constexpr std::uint32_t kBlocks = 4096;
+using TBlock = std::array<std::string, kBlockSize>;
+std::atomic<TBlock*> gBlocks[kBlocks];
+
+} // namespace
+
+const std::array<std::string, TCellText::kShortTexts> TCellText::FShort = [] {
+    std::array<std::string, kShortTexts> texts;
+    for (int c = 0; c < 256; ++c)
+        texts[static_cast<std::size_t>(c) + 1] = std::string(1, static_cast<char>(c));
+    return texts;
+}();
+
+std::uint32_t TCellText::Keep(std::string_view text)
 {
-    // The empty text and single characters (numbers, "M", "X", "?") are set
-    // for thousands of cells at a deal: they come from a table, without a lock.
-    static const auto* const shortTexts = [] {
-        auto* table = new std::array<std::string, 257>;
-        for (int c = 0; c < 256; ++c)
-            (*table)[static_cast<std::size_t>(c) + 1] = std::string(1, static_cast<char>(c));
-        return table;
-    }();
     if (text.size() <= 1)
-        return &(*shortTexts)[text.empty() ? 0 : static_cast<unsigned char>(text[0]) + std::size_t{1}];
+        return text.empty() ? 0 : static_cast<unsigned char>(text[0]) + std::uint32_t{1};
 
-    // Kept for the run (never freed, so a record outliving the others at
-    // exit still points at a text).
-    static auto* const kept = new std::set<std::string, std::less<>>;
     static std::mutex guard;
+    static std::map<std::string, std::uint32_t, std::less<>> numbers;
     const std::lock_guard lock(guard);
-    auto found = kept->find(text);
-    if (found == kept->end())
-        found = kept->emplace(text).first;
-    return &*found;
+    if (const auto found = numbers.find(text); found != numbers.end())
+        return kShortTexts + found->second;
+    const auto next = static_cast<std::uint32_t>(numbers.size());
+    if (next >= kBlocks * kBlockSize)
+        throw std::length_error("too many distinct cell texts");
+    TBlock* block = gBlocks[next / kBlockSize].load(std::memory_order_acquire);
+    if (!block) {
+        block = new TBlock; // kept for the run, as its texts are
+        gBlocks[next / kBlockSize].store(block, std::memory_order_release);
+    }
+    (*block)[next % kBlockSize] = text;
+    numbers.emplace(text, next);
+    return kShortTexts + next;
+}
+
+const std::string& TCellText::Kept(std::uint32_t index)
+{
+    const std::uint32_t n = index - kShortTexts;
+    return (*gBlocks[n / kBlockSize].load(std::memory_order_acquire))[n % kBlockSize];
 }
 
 std::ostream& operator<<(std::ostream& out, const TCellText& text) { return out << text.str(); }
