@@ -205,7 +205,7 @@ for size in "${sizes[@]}"; do
   width=$((16 * cols + 22))  # the game's client area: the field and its frame
   height=$((16 * rows + 65)) # below the menu bar, with the counters above
   read -r -a pixels <<<"$(game_pixels "$scale")"
-  for run in $(seq 0 11); do
+  for run in $(seq 0 21); do
     printf '[settings]\nslotsDown=%s\nslotsAcross=%s\n\n' "$rows" "$cols" >"$folder/Dravolt.ini"
     : >"$folder/DravoltHistory.ini"
     QT_SCALE_FACTOR=$scale measure "game-$label" "$folder" "${pixels[@]}" -- "$build/src/window/dravolt"
@@ -400,7 +400,7 @@ EOF
     fi
   done
   echo
-  echo "Each figure is the median of 11 runs (after one warm-up run of each program),"
+  echo "Each figure is the median of 21 runs (after one warm-up run of each program),"
   echo "with the game and the minimal program taking turns, on a private Xvfb"
   echo "(3840 × 2400, 24 bits, no window manager) started by the script; on the"
   echo "screen marked 2× both programs run with QT_SCALE_FACTOR=2."
