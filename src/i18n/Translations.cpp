@@ -35,12 +35,19 @@ QString& Current()
 bool LoadTextResources()
 {
     // Beside the program where it is built, in its data folder where it is
-    // installed. Texts already registered (as the tests do) count as well.
+    // installed; given back when the application ends, which frees what Qt
+    // keeps of the file.
+    static QString registered;
     static const bool loaded = [] {
-        for (const QString& folder : {QCoreApplication::applicationDirPath(), QStringLiteral(DRAVOLT_DATA_DIR)})
-            if (QResource::registerResource(folder + QStringLiteral("/dravolt-texts.rcc")))
+        for (const QString& folder : {QCoreApplication::applicationDirPath(), QStringLiteral(DRAVOLT_DATA_DIR)}) {
+            const QString file = folder + QStringLiteral("/dravolt-texts.rcc");
+            if (QResource::registerResource(file)) {
+                registered = file;
+                qAddPostRoutine([] { QResource::unregisterResource(registered); });
                 return true;
-        return QResource(kResourceFolder).isValid();
+            }
+        }
+        return false;
     }();
     return loaded;
 }
